@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Ilvane, builds it, and starts it or tests it.
+#   ./build.sh start   install what is missing, build, start the window
+#   ./build.sh test    install what is missing, build, run every test
+#                      (a normal build, then one with AddressSanitizer and UBSan)
+# Works as root and, through sudo, for a normal user. Run again, it installs
+# and rebuilds only what is missing or changed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PAQUETS=(
+  build-essential cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth
+  gnugo
+)
+
+installe_manquants() {
+  local manquants=() p
+  for p in "${PAQUETS[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+  done
+  ((${#manquants[@]} == 0)) && return 0
+  echo "Installing: ${manquants[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${manquants[@]}"
+}
+
+# construit DOSSIER [options cmake...]
+construit() {
+  local dossier=$1
+  shift
+  if [ ! -f "$dossier/build.ninja" ]; then
+    cmake -S . -B "$dossier" -G Ninja -DILVANE_WERROR=ON "$@"
+  fi
+  cmake --build "$dossier"
+}
+
+case "${1:-}" in
+  start)
+    installe_manquants
+    construit build
+    if [ -x build/src/ui/ilvane ]; then
+      exec build/src/ui/ilvane
+    fi
+    echo "The window is not built yet: there is nothing to start."
+    ;;
+  test)
+    installe_manquants
+    construit build
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    construit build-asan -DILVANE_SANITIZE=ON -DILVANE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 start | test" >&2
+    exit 2
+    ;;
+esac
