@@ -1,0 +1,92 @@
+#pragma once
+
+// The rule base: the binary rule files read once at start-up, each block turned
+// into a numbered base that the matcher finds again by its five header values,
+// the pattern sizes of each goal kind, and the pool of rule records.
+
+#include <cstdint>
+#include <cstdio>
+
+#include "rules/codes.h"
+#include "rules/regle.h"
+
+// Built-in switches: the eye and life files are read, the connection files not.
+inline constexpr bool SansReglesOeilVivre = false;
+inline constexpr bool AvecReglesConnecter = false;
+
+// Base numbers run from 0 to MaxBaseNumber - 2; the hash has 1001 buckets of
+// MaxEltHashBaseNumber pairs (base key, base number).
+inline constexpr int MaxBaseNumber = 2000;
+inline constexpr int MaxEltHashBaseNumber = 9;
+inline constexpr int NB_SEAUX_BASES = 1001;
+inline constexpr int TAILLES_PAR_BUT_MAX = 512;
+inline constexpr int NB_REGLES_POOL = 5000;
+
+// What FindBaseNumber gives: the entry count (0 when there is no such base),
+// the sorted keys (N of them, K / 4 words each), the rule data and the N + 1
+// offsets into it.
+struct BaseRegles {
+  uint32_t N = 0;
+  int K = 0;
+  const uint32_t* Cles = nullptr;
+  const int8_t* Donnees = nullptr;
+  const uint32_t* Offsets = nullptr;
+};
+
+// The pattern sizes of one goal kind, in the order of their first block.
+struct TaillesMotifs {
+  int Nombre = 0;
+  int8_t w[TAILLES_PAR_BUT_MAX];
+  int8_t h[TAILLES_PAR_BUT_MAX];
+};
+extern TaillesMotifs TaillesGoalKind[GoalKind::Nombre];
+
+// Key width in bytes of the file being read: 4 for the eye, life and connection
+// files, 92 for "Fuzeki.bin".
+extern int TailleCle;
+
+// The start-up loader: matcher tables, rule pool, the four matched-rule sets,
+// then every rule file.
+void ChargeBaseRegles();
+
+// Reads every block of the named file, looked for in the working directory and
+// then beside the executable. A missing file is reported and skipped.
+void LitBinaire(const char* nom);
+
+// The same on an open stream (nom names it in the messages); for tests.
+void LitFluxBinaire(std::FILE* f, const char* nom);
+
+// Registers one block of the file being read: 1, or 0 at its end, on a short
+// read or on a block refused as malformed.
+int LitBlocBinaire();
+
+// kind + 21 * type + 147 * (zone + 3 * w + 57 * h)
+int32_t CleBase(int kind, int type, int zone, int w, int h);
+
+// The next base number for the base key. A full bucket or base table ends the
+// program with status 1.
+int NewBaseNumber(int32_t cle);
+
+// The first base registered with these five header values.
+BaseRegles FindBaseNumber(int kind, int type, int zone, int w, int h);
+
+int NombreBases();
+
+// A record from the pool, or null when it is exhausted ("Pb popRule").
+MatchedRule* popRule();
+// Gives a record back; returns the stack index used.
+int pushRule(MatchedRule* r);
+// Records still in the pool (the stack's top index).
+int SommetPileRegles();
+
+// The loader's first steps without the files: matcher tables, a full pool, the
+// four empty sets, no base.
+void DemarreBaseRegles();
+
+// Frees every base and resets the matcher, the pool and the sets as after
+// DemarreBaseRegles (for tests).
+void ReinitialiseBaseRegles();
+
+// How the two fatal limits end the program (std::exit by default); the fuzz
+// target replaces it.
+void FixeSortieFatale(void (*sortie)(int));
