@@ -57,8 +57,12 @@ struct EtatBase {
   MatchedRule* Pile[NB_REGLES_POOL];
   int Sommet = 0;
   Lecture lecture;
-  void (*sortie)(int) = std::exit;
+  void (*sortie)(int) = nullptr;
 };
+
+void SortieParDefaut(int code) {
+  std::exit(code);
+}
 
 EtatBase etat;
 
@@ -140,12 +144,12 @@ int NewBaseNumber(int32_t cle) {
   Seau& s = etat.Seaux[static_cast<uint32_t>(cle) % NB_SEAUX_BASES];
   if (s.Nombre >= MaxEltHashBaseNumber) {
     Signale("Pb dans NewBaseNumber: Augmenter MaxEltHashBaseNumber\n");
-    etat.sortie(1);
+    (etat.sortie ? etat.sortie : SortieParDefaut)(1);
     return -1;
   }
   if (etat.NbBases >= MaxBaseNumber - 1) {
     Signale("Pb dans NewBaseNumber: Augmenter MaxBaseNumber\n");
-    etat.sortie(1);
+    (etat.sortie ? etat.sortie : SortieParDefaut)(1);
     return -1;
   }
   const int numero = etat.NbBases++;
@@ -327,9 +331,9 @@ void ClearMatchedRules(MatchedRules& s) {
 void ReinitialiseBaseRegles() {
   DemarreBaseRegles();
   TailleCle = CLE_32_BITS;
-  etat.sortie = std::exit;
+  etat.sortie = SortieParDefaut;
 }
 
 void FixeSortieFatale(void (*sortie)(int)) {
-  etat.sortie = sortie ? sortie : std::exit;
+  etat.sortie = sortie ? sortie : SortieParDefaut;
 }
