@@ -43,10 +43,17 @@ case "${1:-}" in
   start)
     installe_manquants
     construit build
-    if [ -x build/src/ui/ilvane ]; then
-      exec build/src/ui/ilvane
+    if [ ! -x build/src/ui/ilvane ]; then
+      echo "The window was not built: Qt 6 Widgets was missing when build/ was configured" \
+        "(remove build/ and run again)." >&2
+      exit 1
     fi
-    echo "The window is not built yet: there is nothing to start."
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      echo "No display: the window needs a graphical session (DISPLAY or WAYLAND_DISPLAY)." >&2
+      exit 1
+    fi
+    # Plays in this directory: game.trace and goban.gob are written here.
+    exec build/src/ui/ilvane
     ;;
   test)
     installe_manquants

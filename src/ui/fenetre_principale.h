@@ -1,0 +1,96 @@
+#pragma once
+
+// The program's only window, TFP: the board image that the human clicks, two
+// labels, the buttons and the track bar. The window draws the board into an
+// off-screen bitmap and copies it to the screen in one piece; everything a
+// handler decides is the game controller's (game/controleur.h).
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "game/fenetre.h"
+
+class QLabel;
+class QPushButton;
+class QSlider;
+class NouvellePartie;
+
+// Makes the wood and the icon of the resource file available (the window's
+// code lives in a static library, whose resources must be registered by hand).
+void InitialiseRessources();
+
+// The board image: shows its copy of the bitmap and reports mouse-downs.
+class ImageCliquable : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ImageCliquable(QWidget* parent);
+  // Copies the bitmap and repaints at once, even while the engine then thinks.
+  void Copie(const QImage& bitmap);
+
+ signals:
+  void Clic(int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QImage image_;
+};
+
+class TFP : public QWidget, public FenetreJeu {
+  Q_OBJECT
+
+ public:
+  // The window's creation: bitmaps, board tables, the program-wide
+  // initialisation, the controls, the hidden dialog, then a first game with the
+  // human as Black.
+  explicit TFP(QWidget* parent = nullptr);
+  ~TFP() override;
+
+  // How message boxes are shown: a box with an OK button, unless a test puts
+  // its own recorder here (nullptr gives the box back).
+  using Afficheur = std::function<void(const QString& texte)>;
+  static void FixeAfficheurMessages(Afficheur afficheur);
+
+  // The click on the image at (x, y): the point goes to the controller.
+  void CoupChoisi(int x, int y);
+
+  // Drawing into BitmapGoban.
+  void DessineGoban();
+  void DessineMarque(int x, int y, int couleur);
+  const QImage& Bitmap() const { return BitmapGoban; }
+
+  // FenetreJeu
+  void DessinePierres() override;
+  void DessineMarque(int32_t point, int couleur) override;
+  void AfficheGoban() override;
+  void FixeCouleurIlvane(const char* texte) override;
+  void FixeIlvanePasse(const char* texte) override;
+  void FixeTrackBar(int maximum, int position) override;
+  void Message(const char* texte) override;
+  void Bip() override;
+
+  // The controls, under the names the handlers know them by.
+  ImageCliquable* ImageGoban;
+  QLabel* CouleurIlvane;
+  QLabel* IlvanePasse;
+  QPushButton* Passe;
+  QPushButton* Abandon;
+  QPushButton* JouerNoir;
+  QPushButton* JouerBlanc;
+  QPushButton* JouerLesDeux;
+  QPushButton* Undo;
+  QPushButton* CoupSuivant;
+  QSlider* TrackBar1;
+  NouvellePartie* Dialogue;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QImage BitmapBois;
+  QImage BitmapGoban;
+};
