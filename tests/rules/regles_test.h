@@ -47,7 +47,7 @@ inline std::string Charge(const std::vector<uint8_t>& octets, int cles = CLE_32_
   CaptureErreurs erreurs;
   TailleCle = cles;
   std::FILE* f = std::tmpfile();
-  std::fwrite(octets.data(), 1, octets.size(), f);
+  if (!octets.empty()) std::fwrite(octets.data(), 1, octets.size(), f);
   std::fflush(f);
   LitFluxBinaire(f, nom);
   std::fclose(f);
