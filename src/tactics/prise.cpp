@@ -10,6 +10,7 @@
 #include "tactics/rapide.h"
 
 int CompteurNoeuds = 0;
+uint64_t NoeudsCumules = 0;
 int LimiteNoeuds = LIMITE_NOEUDS_PRISE;
 int LimiteProfondeur = LIMITE_PROFONDEUR_PRISE;
 int DebugPrise = 0;
@@ -21,6 +22,11 @@ namespace {
 
 // Beyond this many attacker candidates the ordering is not worth its cost.
 constexpr int CANDIDATS_ORDONNES_MAX = 20;
+
+inline void CompteNoeud() {
+  CompteurNoeuds++;
+  NoeudsCumules++;
+}
 
 inline const String* Chaine(int32_t p) {
   return SurGoban(p) ? StringIntersection[p] : nullptr;
@@ -101,7 +107,7 @@ const Prise* TrouvePrise(const ListePrises& liste, int32_t ancre) {
 // Ladder.
 
 int PrendreEchelle(int32_t p, int profondeur) {
-  CompteurNoeuds++;
+  CompteNoeud();
   if (profondeur >= LimiteProfondeur) return 0;
   const String* s = Chaine(p);
   if (!s) return 0;
@@ -130,7 +136,7 @@ int PrendreEchelle(int32_t p, int profondeur) {
 }
 
 int EchapperEchelle(int32_t p, int profondeur) {
-  CompteurNoeuds++;
+  CompteNoeud();
   if (profondeur >= LimiteProfondeur) return 0;
   const String* s = Chaine(p);
   if (!s) return -ECHELLE_PRISE;
@@ -170,7 +176,7 @@ int PrendreSimpleRecursif(int32_t p, int profondeur) {
   if (!s) return 1;
   if (CompteurNoeuds > LimiteNoeuds || profondeur >= LimiteProfondeur) return 0;
   if (PrendreEchelle(p, profondeur + 1) == ECHELLE_PRISE) return 1;
-  CompteurNoeuds++;
+  CompteNoeud();
   if (PanicMode > 1) return 0;
 
   const int c = s->Color;
@@ -197,7 +203,7 @@ int SauverSimpleRecursif(int32_t p, int profondeur) {
   const String* s = Chaine(p);
   if (!s) return 0;
   if (CompteurNoeuds > LimiteNoeuds || profondeur >= LimiteProfondeur) return 1;
-  CompteurNoeuds++;
+  CompteNoeud();
 
   const int c = s->Color;
   ListeIntersections coups;

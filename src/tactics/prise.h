@@ -27,6 +27,9 @@ inline constexpr int LIMITE_PROFONDEUR_PRISE = 128;
 // Nodes spent by the current top-level search (every driver sets it to 0
 // before each root move; the double-capture search shares it).
 extern int CompteurNoeuds;
+// Nodes counted by the capture search since start-up, never reset by a
+// search: the benchmarks read it.
+extern uint64_t NoeudsCumules;
 // The node limit of the capture search and the current depth limit.
 extern int LimiteNoeuds;
 extern int LimiteProfondeur;
