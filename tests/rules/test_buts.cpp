@@ -350,7 +350,7 @@ TEST_P(JeuAleatoire, IncrementalMatchingEqualsAFreshMatch) {
       if (HasFatalFailure()) return;
     }
   }
-  EXPECT_GT(coups, 60 * parties);
+  EXPECT_GT(coups, 40 * parties);
   EXPECT_EQ(erreurs.Texte(), "");
   StopMatching(1, GoalKind::Oeil);
   StopMatching(2, GoalKind::Vivre);
