@@ -1,0 +1,774 @@
+#include "gtp/gtp.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "analysis/choix.h"
+#include "board/damier.h"
+#include "game/chrono.h"
+#include "game/partie.h"
+#include "game/trace.h"
+#include "gtp/sgf.h"
+#include "version.h"
+
+namespace {
+
+// A game: the position and the positions before its last moves, kept in a ring
+// so that a very long game forgets its oldest moves instead of overflowing.
+struct Partie {
+  Damier Position;
+  Damier Avant[HISTORIQUE_GTP];
+  int Debut;
+  int Nombre;
+  bool OubliSignale;
+
+  void Vide() {
+    ViderDamier(Position);
+    // A fresh position bans no point: setup stones may surround point 0
+    // before any move rewrites the ko field.
+    FixePointKo(Position, COUP_PASSE);
+    Debut = 0;
+    Nombre = 0;
+    OubliSignale = false;
+  }
+
+  // Plays a move already known to be legal (or a pass), keeping the position
+  // before it for undo.
+  void Joue(int32_t p, int couleur) {
+    if (Nombre == HISTORIQUE_GTP) {
+      if (!OubliSignale)
+        Signale("Pb HISTORIQUE_GTP plein, les coups les plus anciens ne seront plus repris\n");
+      OubliSignale = true;
+      Debut = (Debut + 1) % HISTORIQUE_GTP;
+      Nombre--;
+    }
+    Avant[(Debut + Nombre) % HISTORIQUE_GTP] = Position;
+    Nombre++;
+    JoueCoup(Position, SurGoban(p) ? p : COUP_PASSE, couleur);
+  }
+
+  bool Reprend() {
+    if (Nombre == 0) return false;
+    Nombre--;
+    Position = Avant[(Debut + Nombre) % HISTORIQUE_GTP];
+    return true;
+  }
+};
+
+// Time settings and the controller's time_left, by colour (1 black, 2 white);
+// and the engine's own thinking time in this game.
+struct Temps {
+  int Principal = 0;
+  int ByoYomi = 0;
+  int PierresByoYomi = 0;
+  bool Fixe = false;
+  int Restant[3] = {0, 0, 0};
+  int PierresRestantes[3] = {0, 0, 0};
+  bool Connu[3] = {false, false, false};
+  double Reflexion[3] = {0, 0, 0};
+};
+
+struct EtatGtp {
+  Partie Jeu;
+  // Where loadsgf replays a record, so that a refused one leaves the game as it was.
+  Partie Brouillon;
+  double Komi = 0;
+  Temps Pendule;
+  ChoixGtp Choix = nullptr;
+};
+
+EtatGtp etat;
+
+using Arguments = std::vector<std::string_view>;
+// A command fills texte with its answer (or the reason of its failure) and
+// says whether it succeeded.
+using Commande = bool (*)(const Arguments& args, std::string& texte);
+
+// ---------------------------------------------------------------------------
+// Reading arguments
+
+std::string Minuscules(std::string_view s) {
+  std::string m(s);
+  for (char& c : m)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return m;
+}
+
+int LitCouleur(std::string_view s) {
+  const std::string m = Minuscules(s);
+  if (m == "b" || m == "black") return NOIR;
+  if (m == "w" || m == "white") return BLANC;
+  return 0;
+}
+
+bool LitEntier(std::string_view s, int& n) {
+  const char* fin = s.data() + s.size();
+  auto [p, ec] = std::from_chars(s.data(), fin, n);
+  return !s.empty() && ec == std::errc() && p == fin;
+}
+
+bool LitReel(std::string_view s, double& x) {
+  const std::string t(s);
+  if (t.empty()) return false;
+  char* fin = nullptr;
+  x = std::strtod(t.c_str(), &fin);
+  return fin == t.c_str() + t.size() && std::isfinite(x);
+}
+
+bool Echec(std::string& texte, const char* message) {
+  texte = message;
+  return false;
+}
+
+// The colour and vertex of play and is_legal.
+bool LitCoup(const Arguments& args, int& couleur, int32_t& p) {
+  if (args.size() < 2) return false;
+  couleur = LitCouleur(args[0]);
+  p = LitVertex(args[1]);
+  return couleur != 0 && p >= 0;
+}
+
+// A vertex that must hold a stone: countlib, findlib and the capture searches.
+bool LitPierre(const Arguments& args, int32_t& p, std::string& texte) {
+  if (args.empty()) return Echec(texte, "syntax error");
+  p = LitVertex(args[0]);
+  if (!SurGoban(p)) return Echec(texte, "invalid coordinate");
+  if (Couleur(etat.Jeu.Position, p) == VIDE) return Echec(texte, "vertex must not be empty");
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// Writing answers
+
+std::string EcritNombre(double x) {
+  char buf[512];
+  auto [fin, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
+  if (ec != std::errc()) return "0";
+  return std::string(buf, fin);
+}
+
+std::string EcritPoints(const EnsembleIntersections& e) {
+  std::string s;
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    if (!Contient(e, p)) continue;
+    if (!s.empty()) s += ' ';
+    s += EcritVertex(p);
+  }
+  return s;
+}
+
+std::string EcritCouleur(int couleur) {
+  return couleur == NOIR ? "black" : "white";
+}
+
+// The liberties of the chain at p, a stone.
+EnsembleIntersections LibertesChaine(const Damier& d, int32_t p) {
+  EnsembleIntersections chaine, libertes;
+  Vide(chaine);
+  Vide(libertes);
+  AjouteChaine(d, chaine, p);
+  for (int32_t q = 0; q < NbIntersections; q++) {
+    if (!Contient(chaine, q)) continue;
+    for (int32_t r : Voisins[q])
+      if (Couleur(d, r) == VIDE) Ajoute(libertes, r);
+  }
+  return libertes;
+}
+
+int NombrePoints(const EnsembleIntersections& e) {
+  int n = 0;
+  for (uint32_t m : e.Mots) n += std::popcount(m);
+  return n;
+}
+
+// ---------------------------------------------------------------------------
+// Game records
+
+// 1 if every chain of the position has a liberty: setup stones can build
+// positions that no game reaches.
+bool ChainesOntDesLibertes(const Damier& d) {
+  bool vu[NB_INTERSECTIONS_MAX] = {};
+  int32_t pile[NB_INTERSECTIONS_MAX];
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    const int c = Couleur(d, p);
+    if (c == VIDE || vu[p]) continue;
+    int n = 0;
+    bool liberte = false;
+    pile[n++] = p;
+    vu[p] = true;
+    while (n > 0) {
+      const int32_t q = pile[--n];
+      for (int32_t r : Voisins[q]) {
+        const int cr = Couleur(d, r);
+        if (cr == VIDE) liberte = true;
+        if (cr == c && !vu[r]) {
+          vu[r] = true;
+          pile[n++] = r;
+        }
+      }
+    }
+    if (!liberte) return false;
+  }
+  return true;
+}
+
+std::string LitFichier(const std::string& nom, std::string& texte) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(nom.c_str(), "rb"), std::fclose);
+  if (!f) return "cannot open file";
+  texte.clear();
+  char buf[1 << 14];
+  for (;;) {
+    const size_t n = std::fread(buf, 1, sizeof buf, f.get());
+    texte.append(buf, n);
+    if (texte.size() > static_cast<size_t>(TAILLE_FICHIER_SGF_MAX)) return "file too large";
+    if (n < sizeof buf) break;
+  }
+  if (std::ferror(f.get())) return "cannot read file";
+  return "";
+}
+
+constexpr const char* SetupInvalide = "invalid setup in game record: stones without liberties";
+
+// Replays the record into etat.Brouillon, on a board of the record's size that
+// the caller has set up, up to the position before move limite (0: all).
+std::string RejoueSgf(const PartieSgf& sgf, int limite, int& aJouer) {
+  Partie& b = etat.Brouillon;
+  b.Vide();
+  aJouer = sgf.Handicap >= 2 ? BLANC : NOIR;
+  int coups = 0;
+  bool pose = false;
+  for (const ActionSgf& a : sgf.Actions) {
+    switch (a.Type) {
+      case ActionSgf::Pose:
+        OtePierre(b.Position, a.Point);
+        if (a.Couleur != VIDE) PosePierre(b.Position, a.Point, a.Couleur);
+        FixePointKo(b.Position, COUP_PASSE);
+        pose = true;
+        break;
+      case ActionSgf::Coup:
+        if (++coups == limite) {
+          // The position before move limite: that move's colour is to play.
+          aJouer = a.Couleur;
+          if (pose && !ChainesOntDesLibertes(b.Position)) return SetupInvalide;
+          return "";
+        }
+        if (a.Point != COUP_PASSE && !EstLegal(b.Position, a.Point, a.Couleur))
+          return "illegal move in game record (move " + std::to_string(coups) + ")";
+        b.Joue(a.Point, a.Couleur);
+        aJouer = Adversaire(a.Couleur);
+        break;
+      case ActionSgf::Joueur:
+        aJouer = a.Couleur;
+        break;
+      case ActionSgf::FinNoeud:
+        if (pose && !ChainesOntDesLibertes(b.Position)) return SetupInvalide;
+        pose = false;
+        break;
+    }
+  }
+  return "";
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+bool ProtocolVersion(const Arguments&, std::string& texte) {
+  texte = "2";
+  return true;
+}
+
+bool Name(const Arguments&, std::string& texte) {
+  texte = ILVANE_NOM;
+  return true;
+}
+
+bool Version(const Arguments&, std::string& texte) {
+  texte = ILVANE_VERSION;
+  return true;
+}
+
+bool KnownCommand(const Arguments& args, std::string& texte);
+bool ListCommands(const Arguments& args, std::string& texte);
+
+bool Quit(const Arguments&, std::string& texte) {
+  texte.clear();
+  return true;
+}
+
+void NouvellePartie() {
+  etat.Jeu.Vide();
+  for (double& r : etat.Pendule.Reflexion) r = 0;
+}
+
+bool Boardsize(const Arguments& args, std::string& texte) {
+  int n;
+  if (args.empty() || !LitEntier(args[0], n)) return Echec(texte, "syntax error");
+  if (n < 1 || n > TAILLE_MAX) return Echec(texte, "unacceptable size");
+  InitialiseGoban(n);
+  NouvellePartie();
+  return true;
+}
+
+bool ClearBoard(const Arguments&, std::string&) {
+  NouvellePartie();
+  return true;
+}
+
+bool Komi(const Arguments& args, std::string& texte) {
+  double k;
+  if (args.empty() || !LitReel(args[0], k)) return Echec(texte, "syntax error");
+  etat.Komi = k;
+  return true;
+}
+
+bool Play(const Arguments& args, std::string& texte) {
+  int couleur;
+  int32_t p;
+  if (!LitCoup(args, couleur, p)) return Echec(texte, "invalid color or coordinate");
+  if (!EstLegal(etat.Jeu.Position, p, couleur)) return Echec(texte, "illegal move");
+  etat.Jeu.Joue(p, couleur);
+  return true;
+}
+
+bool Undo(const Arguments&, std::string& texte) {
+  if (!etat.Jeu.Reprend()) return Echec(texte, "cannot undo");
+  return true;
+}
+
+// How long the engine has used, in seconds, as its time management reads it:
+// that management counts on an hour for the game. With the controller's
+// time_left, the share of the main time used, spread over that hour; in
+// byo-yomi, the end of the hour, so that the engine plays fast. Without time
+// limits, the engine's own thinking time in this game, as in the window.
+double TempsUtilise(int couleur) {
+  const Temps& t = etat.Pendule;
+  const bool illimite = !t.Fixe || (t.ByoYomi > 0 && t.PierresByoYomi == 0);
+  if (illimite || !t.Connu[couleur]) return t.Reflexion[couleur];
+  if (t.PierresRestantes[couleur] > 0 || t.Principal <= 0) return 54 * 60;
+  const double part =
+      static_cast<double>(t.Principal - t.Restant[couleur]) / static_cast<double>(t.Principal);
+  return std::clamp(part, 0.0, 1.0) * 3600;
+}
+
+void FixeHorloge(Horloge& h, double secondes) {
+  const int s = std::max(0, static_cast<int>(secondes));
+  h.Heures = s / 3600;
+  h.Minutes = s / 60 % 60;
+  h.Secondes = std::max(0.0, secondes) - (s - s % 60);
+  const int chiffres[6] = {h.Heures / 10 % 10, h.Heures % 10, h.Minutes / 10,
+                           h.Minutes % 10,     s % 60 / 10,   s % 10};
+  for (int i = 0, k = 0; i < 8; i++)
+    h.Texte[i] = i % 3 == 2 ? ':' : static_cast<char>('0' + chiffres[k++]);
+  h.Texte[8] = '\0';
+}
+
+// Hands the game to the engine from the side of couleur: the engine is always
+// colour 1, so the position is seen from that side, and its clock is the clock
+// of the colour it plays.
+void PreparePourMoteur(int couleur) {
+  DamierCourant = VuePourCouleur(etat.Jeu.Position, couleur);
+  CouleurNoir = couleur == NOIR ? 1 : 2;
+  CouleurBlanc = Adversaire(CouleurNoir);
+  CouleurAJouer = 1;
+  FixeHorloge(couleur == NOIR ? HorlogeNoir : HorlogeBlanc, TempsUtilise(couleur));
+}
+
+// The engine's move for couleur, checked against the game's own rules.
+bool ChoixMoteur(const Arguments& args, std::string& texte, int& couleur, int32_t& p) {
+  couleur = args.empty() ? 0 : LitCouleur(args[0]);
+  if (couleur == 0) return Echec(texte, "invalid color");
+  PreparePourMoteur(couleur);
+  int32_t point = -1;
+  int passe = 1;
+  const auto debut = std::chrono::steady_clock::now();
+  (etat.Choix ? etat.Choix : ChoisitCoup)(point, passe);
+  const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
+  etat.Pendule.Reflexion[couleur] += duree.count();
+  p = COUP_PASSE;
+  if (!passe) {
+    if (!SurGoban(point) || !EstLegal(etat.Jeu.Position, point, couleur)) {
+      Signale("Pb genmove coup illegal %d\n", point);
+      return Echec(texte, "engine chose an illegal move");
+    }
+    p = point;
+  }
+  texte = EcritVertex(p);
+  return true;
+}
+
+bool Genmove(const Arguments& args, std::string& texte) {
+  int couleur;
+  int32_t p;
+  if (!ChoixMoteur(args, texte, couleur, p)) return false;
+  etat.Jeu.Joue(p, couleur);
+  return true;
+}
+
+bool RegGenmove(const Arguments& args, std::string& texte) {
+  int couleur;
+  int32_t p;
+  return ChoixMoteur(args, texte, couleur, p);
+}
+
+bool Showboard(const Arguments&, std::string& texte) {
+  const Damier& d = etat.Jeu.Position;
+  const int n = TailleGoban;
+  std::string lettres = "  ";
+  for (int x = 0; x < n; x++) {
+    lettres += ' ';
+    lettres += static_cast<char>('A' + x + (x >= 8 ? 1 : 0));
+  }
+  texte = "\n" + lettres + "\n";
+  for (int y = 1; y <= n; y++) {
+    char rang[16];
+    std::snprintf(rang, sizeof rang, "%2d", n + 1 - y);
+    texte += rang;
+    for (int x = 1; x <= n; x++) {
+      const int c = Couleur(d, Intersection[x][y]);
+      texte += c == NOIR ? " X" : c == BLANC ? " O" : " .";
+    }
+    texte += ' ';
+    texte += std::to_string(n + 1 - y);
+    texte += '\n';
+  }
+  texte += lettres;
+  return true;
+}
+
+// The game's own count: stones on the board, komi to White.
+bool FinalScore(const Arguments&, std::string& texte) {
+  int noirs = 0, blancs = 0;
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    const int c = Couleur(etat.Jeu.Position, p);
+    noirs += c == NOIR;
+    blancs += c == BLANC;
+  }
+  const double ecart = noirs - blancs - etat.Komi;
+  if (ecart > 0)
+    texte = "B+" + EcritNombre(ecart);
+  else if (ecart < 0)
+    texte = "W+" + EcritNombre(-ecart);
+  else
+    texte = "0";
+  return true;
+}
+
+bool TimeSettings(const Arguments& args, std::string& texte) {
+  int principal, byoYomi, pierres;
+  if (args.size() < 3 || !LitEntier(args[0], principal) || !LitEntier(args[1], byoYomi) ||
+      !LitEntier(args[2], pierres) || principal < 0 || byoYomi < 0 || pierres < 0)
+    return Echec(texte, "syntax error");
+  const Temps ancien = etat.Pendule;
+  etat.Pendule = Temps{};
+  for (int c = 0; c < 3; c++) etat.Pendule.Reflexion[c] = ancien.Reflexion[c];
+  etat.Pendule.Principal = principal;
+  etat.Pendule.ByoYomi = byoYomi;
+  etat.Pendule.PierresByoYomi = pierres;
+  etat.Pendule.Fixe = true;
+  return true;
+}
+
+bool TimeLeft(const Arguments& args, std::string& texte) {
+  int temps, pierres;
+  const int couleur = args.empty() ? 0 : LitCouleur(args[0]);
+  if (couleur == 0 || args.size() < 3 || !LitEntier(args[1], temps) ||
+      !LitEntier(args[2], pierres) || pierres < 0)
+    return Echec(texte, "syntax error");
+  etat.Pendule.Restant[couleur] = temps;
+  etat.Pendule.PierresRestantes[couleur] = pierres;
+  etat.Pendule.Connu[couleur] = true;
+  return true;
+}
+
+bool Loadsgf(const Arguments& args, std::string& texte) {
+  int limite = 0;
+  if (args.empty() || (args.size() > 1 && (!LitEntier(args[1], limite) || limite < 0)))
+    return Echec(texte, "syntax error");
+  std::string contenu;
+  if (std::string e = LitFichier(std::string(args[0]), contenu); !e.empty()) {
+    texte = e;
+    return false;
+  }
+  PartieSgf sgf;
+  if (std::string e = LitSgf(contenu, sgf); !e.empty()) {
+    texte = e;
+    return false;
+  }
+  const int ancienneTaille = TailleGoban;
+  InitialiseGoban(sgf.Taille);
+  int aJouer;
+  if (std::string e = RejoueSgf(sgf, limite, aJouer); !e.empty()) {
+    InitialiseGoban(ancienneTaille);
+    texte = e;
+    return false;
+  }
+  etat.Jeu = etat.Brouillon;
+  for (double& r : etat.Pendule.Reflexion) r = 0;
+  if (sgf.AvecKomi) etat.Komi = sgf.Komi;
+  texte = EcritCouleur(aJouer);
+  return true;
+}
+
+bool IsLegal(const Arguments& args, std::string& texte) {
+  int couleur;
+  int32_t p;
+  if (!LitCoup(args, couleur, p)) return Echec(texte, "invalid color or coordinate");
+  texte = EstLegal(etat.Jeu.Position, p, couleur) ? "1" : "0";
+  return true;
+}
+
+bool ListStones(const Arguments& args, std::string& texte) {
+  const int couleur = args.empty() ? 0 : LitCouleur(args[0]);
+  if (couleur == 0) return Echec(texte, "invalid color");
+  EnsembleIntersections e;
+  Vide(e);
+  for (int32_t p = 0; p < NbIntersections; p++)
+    if (Couleur(etat.Jeu.Position, p) == couleur) Ajoute(e, p);
+  texte = EcritPoints(e);
+  return true;
+}
+
+bool Countlib(const Arguments& args, std::string& texte) {
+  int32_t p;
+  if (!LitPierre(args, p, texte)) return false;
+  texte = std::to_string(NombrePoints(LibertesChaine(etat.Jeu.Position, p)));
+  return true;
+}
+
+bool Findlib(const Arguments& args, std::string& texte) {
+  int32_t p;
+  if (!LitPierre(args, p, texte)) return false;
+  texte = EcritPoints(LibertesChaine(etat.Jeu.Position, p));
+  return true;
+}
+
+struct EntreeCommande {
+  const char* Nom;
+  Commande Traitement;
+};
+
+constexpr EntreeCommande Commandes[] = {
+    {"protocol_version", ProtocolVersion},
+    {"name", Name},
+    {"version", Version},
+    {"known_command", KnownCommand},
+    {"list_commands", ListCommands},
+    {"quit", Quit},
+    {"boardsize", Boardsize},
+    {"clear_board", ClearBoard},
+    {"komi", Komi},
+    {"play", Play},
+    {"undo", Undo},
+    {"genmove", Genmove},
+    {"reg_genmove", RegGenmove},
+    {"showboard", Showboard},
+    {"final_score", FinalScore},
+    {"time_settings", TimeSettings},
+    {"time_left", TimeLeft},
+    {"loadsgf", Loadsgf},
+    {"is_legal", IsLegal},
+    {"list_stones", ListStones},
+    {"countlib", Countlib},
+    {"findlib", Findlib},
+};
+
+Commande ChercheCommande(std::string_view nom) {
+  for (const EntreeCommande& c : Commandes)
+    if (nom == c.Nom) return c.Traitement;
+  return nullptr;
+}
+
+bool KnownCommand(const Arguments& args, std::string& texte) {
+  texte = !args.empty() && ChercheCommande(args[0]) ? "true" : "false";
+  return true;
+}
+
+bool ListCommands(const Arguments&, std::string& texte) {
+  texte.clear();
+  for (const EntreeCommande& c : Commandes) {
+    if (!texte.empty()) texte += '\n';
+    texte += c.Nom;
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// The protocol
+
+// Control characters go, tabs become spaces, and a '#' starts a comment.
+std::string Nettoie(std::string_view ligne) {
+  std::string l;
+  l.reserve(ligne.size());
+  for (const char ch : ligne) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c == '#') break;
+    if (c == '\t')
+      l += ' ';
+    else if (c >= 32 && c != 127)
+      l += ch;
+  }
+  return l;
+}
+
+Arguments Decoupe(std::string_view l) {
+  Arguments mots;
+  size_t i = 0;
+  while (i < l.size()) {
+    while (i < l.size() && l[i] == ' ') i++;
+    const size_t debut = i;
+    while (i < l.size() && l[i] != ' ') i++;
+    if (i > debut) mots.push_back(l.substr(debut, i - debut));
+  }
+  return mots;
+}
+
+bool QueDesChiffres(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+void Repond(std::string& reponse, bool succes, std::string_view id, std::string_view texte) {
+  reponse += succes ? '=' : '?';
+  reponse += id;
+  reponse += ' ';
+  reponse += texte;
+  reponse += "\n\n";
+}
+
+bool TraiteLigne(std::string_view brute, bool tronquee, std::string& reponse) {
+  const std::string ligne = Nettoie(brute);
+  Arguments mots = Decoupe(ligne);
+  if (mots.empty()) return true;
+  // The id is echoed as a number: "007" answers as 7.
+  std::string id;
+  if (QueDesChiffres(mots.front())) {
+    std::string_view chiffres = mots.front();
+    while (chiffres.size() > 1 && chiffres.front() == '0') chiffres.remove_prefix(1);
+    id = chiffres;
+    mots.erase(mots.begin());
+  }
+  if (tronquee) {
+    Repond(reponse, false, id, "line too long");
+    return true;
+  }
+  if (mots.empty()) {
+    Repond(reponse, false, id, "unknown command");
+    return true;
+  }
+  const std::string_view nom = mots.front();
+  const Commande commande = ChercheCommande(nom);
+  if (!commande) {
+    Repond(reponse, false, id, "unknown command");
+    return true;
+  }
+  const Arguments args(mots.begin() + 1, mots.end());
+  std::string texte;
+  const bool succes = commande(args, texte);
+  Repond(reponse, succes, id, texte);
+  return nom != "quit";
+}
+
+}  // namespace
+
+void ReinitialiseGtp() {
+  InitialiseGoban(9);
+  etat.Jeu.Vide();
+  etat.Brouillon.Vide();
+  etat.Komi = 0;
+  etat.Pendule = Temps{};
+  etat.Choix = nullptr;
+}
+
+bool TraiteLigneGtp(std::string_view ligne, std::string& reponse) {
+  return TraiteLigne(ligne, false, reponse);
+}
+
+void BoucleGtp(std::istream& entree, std::ostream& sortie) {
+  using Traits = std::char_traits<char>;
+  std::streambuf* flux = entree.rdbuf();
+  std::string ligne, reponse;
+  // Answers are flushed only when the engine would otherwise wait for input,
+  // so a controller that sends a batch of commands gets them in few writes.
+  bool aEnvoyer = false;
+  for (;;) {
+    ligne.clear();
+    bool tronquee = false;
+    bool lu = false;
+    Traits::int_type c;
+    for (;;) {
+      if (aEnvoyer && flux->in_avail() <= 0) {
+        sortie.flush();
+        aEnvoyer = false;
+      }
+      c = flux->sbumpc();
+      if (Traits::eq_int_type(c, Traits::eof()) || c == '\n') break;
+      lu = true;
+      if (ligne.size() < LIGNE_GTP_MAX)
+        ligne += Traits::to_char_type(c);
+      else
+        tronquee = true;
+    }
+    const bool fin = Traits::eq_int_type(c, Traits::eof());
+    if (fin && !lu) break;
+    reponse.clear();
+    const bool continuer = TraiteLigne(ligne, tronquee, reponse);
+    if (!reponse.empty()) {
+      sortie << reponse;
+      aEnvoyer = true;
+    }
+    if (!sortie || !continuer || fin) break;
+  }
+  sortie.flush();
+}
+
+void FixeChoixGtp(ChoixGtp choix) {
+  etat.Choix = choix;
+}
+
+const Damier& PositionGtp() {
+  return etat.Jeu.Position;
+}
+
+Damier VuePourCouleur(const Damier& d, int couleur) {
+  if (couleur == 1) return d;
+  Damier v;
+  ViderDamier(v);
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    const int c = Couleur(d, p);
+    if (c != VIDE) PosePierre(v, p, Adversaire(c));
+  }
+  FixePointKo(v, PointKo(d));
+  return v;
+}
+
+std::string EcritVertex(int32_t p) {
+  if (!SurGoban(p)) return "pass";
+  const int x = CoordX[p];
+  std::string s(1, static_cast<char>('A' + x - 1 + (x >= 9 ? 1 : 0)));
+  s += std::to_string(TailleGoban + 1 - CoordY[p]);
+  return s;
+}
+
+int32_t LitVertex(std::string_view s) {
+  const std::string m = Minuscules(s);
+  if (m == "pass") return COUP_PASSE;
+  if (m.size() < 2 || m.size() > 3) return -1;
+  const char lettre = m[0];
+  if (lettre < 'a' || lettre > 'z' || lettre == 'i') return -1;
+  const int x = lettre - 'a' + (lettre > 'i' ? 0 : 1);
+  int rang;
+  if (!QueDesChiffres(std::string_view(m).substr(1)) ||
+      !LitEntier(std::string_view(m).substr(1), rang))
+    return -1;
+  if (x < 1 || x > TailleGoban || rang < 1 || rang > TailleGoban) return -1;
+  return Intersection[x][TailleGoban + 1 - rang];
+}

@@ -1,0 +1,22 @@
+// ilvane-gtp: the engine behind the Go Text Protocol, for Go GUIs and matches
+// against other engines. Standard output carries the protocol only; the
+// engine's console lines and every diagnostic go to the error stream.
+
+#include <cstdio>
+#include <iostream>
+
+#include "board/goban.h"
+#include "game/demarrage.h"
+#include "game/trace.h"
+#include "gtp/gtp.h"
+
+int main() {
+  std::ios::sync_with_stdio(false);
+  std::cin.tie(nullptr);
+  FixeSortieConsole(stderr);
+  InitialiseGoban(9);
+  InitialisationProgramme();
+  ReinitialiseGtp();
+  BoucleGtp(std::cin, std::cout);
+  return 0;
+}
