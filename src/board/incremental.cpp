@@ -27,14 +27,16 @@ ModificationsCoup ModificationsProfondeur[PROFONDEUR_MAX];
 namespace {
 
 // The undo log holds, from the bottom, one group of entries per move:
-//   p, TAG_PIERRE        the stone of the move (absent for a pass);
+//   p, TAG_PIERRE        the stone of the move (absent for a pass), with the
+//                        number of strings it merged above bit 16;
 //   TAG_CAPTURE          a string captured (the string is on the retired stack);
 //   journal words        one per change to the list of a string that stays on
 //                        the board, so that the undo puts every element back in
 //                        its place and the lists come back exactly as they were;
 //   ko, TAG_KO           the ko point before the move: always the last entry.
 // A journal word is kind << 27 | string Number << 18 | index << 9 | value, with
-// kinds 4 to 7, so it never equals a tag.
+// kinds 4 to 6, so it never equals a tag. Appending the new string to the
+// lists of its enemies needs no journal: the stone's own entry takes it back.
 constexpr int32_t TAG_PIERRE = 1;
 constexpr int32_t TAG_CAPTURE = 2;
 constexpr int32_t TAG_KO = 3;
@@ -43,7 +45,6 @@ enum Journal : int32_t {
   LIBERTE_RETIREE = 4,  // value removed from the liberties at index
   LIBERTE_AJOUTEE = 5,  // value appended to the liberties
   VOISINE_OTEE = 6,     // the string of Number value removed from Voisines at index
-  VOISINE_AJOUTEE = 7,  // the string of Number value appended to Voisines
 };
 
 struct EtatIncremental {
@@ -212,7 +213,7 @@ inline void InsereDans(T* t, int32_t& n, int i, T x) {
 }
 
 // Removes s from l; its former index, or -1 if absent.
-int OteIndice(ListString& l, String* s) {
+inline int OteIndice(ListString& l, String* s) {
   if (!Dans(l.Numeros, s->Number)) return -1;
   Enleve(l.Numeros, s->Number);
   return OteDe(l.Elements, l.Nombre, s);
@@ -231,7 +232,7 @@ void InsereVoisine(ListString& l, int indice, String* s) {
 }
 
 // s is taken out of an enemy's list, the change journaled.
-void OteVoisineJournal(String* ennemie, String* s) {
+inline void OteVoisineJournal(String* ennemie, String* s) {
   const int i = OteIndice(ennemie->Voisines, s);
   if (i < 0) ennemie->Voisines.ote(s);  // reports the broken list and ends the program
   Journalise(VOISINE_OTEE, ennemie, i, s->Number);
@@ -245,19 +246,18 @@ inline bool AjouteVoisine(ListString& l, String* s) {
   return true;
 }
 
-inline void AjouteVoisineJournal(String* ennemie, String* s) {
-  if (AjouteVoisine(ennemie->Voisines, s)) Journalise(VOISINE_AJOUTEE, ennemie, 0, s->Number);
-}
-
-void NouvelleString(String* s, int32_t p, int c) {
+inline void NouvelleString(String* s, int32_t p, int c) {
   s->Color = c;
   s->Ancre = p;
-  Vide(s->Pierres);
-  Vide(s->EnsemblePierres);
-  Vide(s->Libertes);
-  Vide(s->EnsembleLibertes);
-  s->Voisines.clear();
-  AjoutePierreString(s, p);
+  s->EnsemblePierres = {};
+  s->EnsembleLibertes = {};
+  s->Voisines.Numeros = {};
+  s->Voisines.Nombre = 0;
+  s->Voisines.Curseur = 0;
+  s->Libertes.Nombre = 0;
+  s->Pierres.Elements[0] = p;
+  s->Pierres.Nombre = 1;
+  Met(s->EnsemblePierres, p);
 }
 
 void EnregistreString(ModificationsCoup& m, const String* s) {
@@ -284,7 +284,7 @@ void Fusionne(String* s, String* a, int32_t p) {
   for (String* e : a->Voisines) {
     AjouteVoisine(s->Voisines, e);
     OteVoisineJournal(e, a);
-    AjouteVoisineJournal(e, s);
+    AjouteVoisine(e->Voisines, s);  // taken back with the stone
   }
   etat.retirees[etat.nbRetirees++] = a;
   Enleve(etat.vivantes, a->Number);
@@ -294,6 +294,7 @@ void Fusionne(String* s, String* a, int32_t p) {
 // been checked). v: the neighbours of p as they were before the stone. The
 // enemy strings left with no liberty are put in prises, in the order met.
 void AjoutePierre(int32_t p, int c, const Voisinage& v, String* prises[4], int& nbPrises) {
+  const int entree = etat.nbMotsUndo;
   Empile(p);
   Empile(TAG_PIERRE);
   Pose(p, c);
@@ -306,13 +307,14 @@ void AjoutePierre(int32_t p, int c, const Voisinage& v, String* prises[4], int& 
   NouvelleString(s, p, c);
   StringIntersection[p] = s;
 
+  bool fusion = false;  // until a merge, the empty neighbours are new liberties
   for (int i = 0; i < v.n; i++) {
     const int32_t n = v.pt[i];
     NbVoisinsVides[n]--;
     NbVoisinsCouleur[c][n]++;
     const int cn = v.col[i];
     if (cn == VIDE) {
-      if (!Dans(s->EnsembleLibertes, n)) AjouteLiberte(s, n);
+      if (!fusion || !Dans(s->EnsembleLibertes, n)) AjouteLiberte(s, n);
     } else if (cn != c) {
       String* e = v.s[i];
       if (Dans(e->EnsembleLibertes, p)) {  // the first time e is met
@@ -321,9 +323,11 @@ void AjoutePierre(int32_t p, int c, const Voisinage& v, String* prises[4], int& 
         if (e->Libertes.Nombre == 0) prises[nbPrises++] = e;
       }
       AjouteVoisine(s->Voisines, e);
-      AjouteVoisineJournal(e, s);
+      AjouteVoisine(e->Voisines, s);  // taken back with the stone
     } else if (StringIntersection[n] != s) {
       Fusionne(s, StringIntersection[n], p);
+      etat.pileUndo[entree] += 1 << 16;
+      fusion = true;
     }
   }
 
@@ -513,10 +517,6 @@ void DefaitJournal(int32_t mot) {
     case VOISINE_OTEE:
       InsereVoisine(s->Voisines, indice, &PileString[valeur]);
       break;
-    default:  // VOISINE_AJOUTEE
-      s->Voisines.Nombre--;
-      Enleve(s->Voisines.Numeros, valeur);
-      break;
   }
 }
 
@@ -541,7 +541,9 @@ void DefaitCapture() {
 }
 
 void DefaitPierre() {
-  const int32_t p = etat.pileUndo[--etat.nbMotsUndo];
+  const int32_t mot = etat.pileUndo[--etat.nbMotsUndo];
+  const int32_t p = mot & 0xFFFF;
+  int fusions = mot >> 16;
   // The packed board is the one the other modules may touch: it is the one
   // that tells whether the stone is still there.
   const int c = SurGoban(p) ? Couleur(DamierIncremental, p) : VIDE;
@@ -561,12 +563,14 @@ void DefaitPierre() {
     std::fputs("pb UndoIncremental\n", SortieConsole());
     return;
   }
-  // The strings the stone merged are on top of the retired stack, the last
-  // merged on top: walking the neighbours backwards meets them in that order.
-  const Liste<4>& v = Voisins[p];
-  for (int i = v.Nombre - 1; i >= 0; i--) {
-    const int32_t n = v.Elements[i];
-    if (Col(n) != c || StringIntersection[n] != s) continue;
+  // The new string was appended to the list of each of its enemies, and the
+  // journal has already put back everything that came after: it is last.
+  for (String* e : s->Voisines) {
+    e->Voisines.Nombre--;
+    Enleve(e->Voisines.Numeros, s->Number);
+  }
+  // The strings the stone merged are on top of the retired stack.
+  for (; fusions > 0; fusions--) {
     if (etat.nbRetirees == 0) {
       std::fputs("pb UndoIncremental\n", SortieConsole());
       break;
@@ -783,7 +787,7 @@ int UndoIncremental() {
       DefaitPierre();
     else if (mot == TAG_CAPTURE)
       DefaitCapture();
-    else if ((mot >> 27) >= LIBERTE_RETIREE && (mot >> 27) <= VOISINE_AJOUTEE)
+    else if ((mot >> 27) >= LIBERTE_RETIREE && (mot >> 27) <= VOISINE_OTEE)
       DefaitJournal(mot);
     else
       std::fputs("Probleme2 UndoIncremental\n", SortieConsole());

@@ -94,27 +94,36 @@ void HashAttendu(const Damier& racine, const uint32_t hashRacine[2], uint32_t h[
 
 // Checks every string of the board against the naive model.
 void VerifieContreReference(const ReferenceGo& ref) {
+  // Each chain of the model once, named by its smallest stone.
+  std::vector<int> ancre(NbIntersections, -1);
+  std::vector<std::vector<int>> chaines;
+  for (int p = 0; p < NbIntersections; p++) {
+    if (ref.c[p] == 0 || ancre[p] >= 0) continue;
+    chaines.push_back(ref.Chaine(p));
+    for (int q : chaines.back()) ancre[q] = p;
+  }
   int bilan = 0;
   for (int p = 0; p < NbIntersections; p++) {
     const int c = ref.c[p];
     ASSERT_EQ(Couleur(DamierIncremental, p), c) << "point " << p;
-    const String* s = StringIntersection[p];
     int vides = 0, un = 0, deux = 0;
     for (int v : ref.Voisins(p)) (ref.c[v] == 0 ? vides : ref.c[v] == 1 ? un : deux)++;
     ASSERT_EQ(NbVoisinsVides[p], vides) << "point " << p;
     ASSERT_EQ(NbVoisins1[p], un) << "point " << p;
     ASSERT_EQ(NbVoisins2[p], deux) << "point " << p;
     if (c == 0) {
-      ASSERT_EQ(s, nullptr) << "point " << p;
-      continue;
+      ASSERT_EQ(StringIntersection[p], nullptr) << "point " << p;
     }
-    bilan += c == 1 ? 1 : -1;
+    if (c != 0) bilan += c == 1 ? 1 : -1;
+  }
+  for (const std::vector<int>& chaine : chaines) {
+    const int p = chaine.front();
+    const int c = ref.c[p];
+    const String* s = StringIntersection[p];
     ASSERT_NE(s, nullptr) << "point " << p;
     ASSERT_EQ(s, &PileString[s->Number]);
     ASSERT_LT(s->Number, SommetPileString());
     ASSERT_EQ(s->Color, c);
-    const std::vector<int> chaine = ref.Chaine(p);
-    if (chaine.front() != p) continue;  // each string once, from its smallest stone
     ASSERT_EQ(s->Ancre, p);
     ASSERT_EQ(Trie(Vecteur(s->Pierres)), chaine) << "string at " << p;
     ASSERT_EQ(Membres(s->EnsemblePierres), chaine);
@@ -125,7 +134,7 @@ void VerifieContreReference(const ReferenceGo& ref) {
     std::set<int> ancresVoisines;
     for (int q : chaine)
       for (int v : ref.Voisins(q))
-        if (ref.c[v] == 3 - c) ancresVoisines.insert(ref.Chaine(v).front());
+        if (ref.c[v] == 3 - c) ancresVoisines.insert(ancre[v]);
     std::vector<int> voisines;
     for (const String* v : s->Voisines) {
       voisines.push_back(v->Ancre);
@@ -137,6 +146,41 @@ void VerifieContreReference(const ReferenceGo& ref) {
   }
   ASSERT_EQ(BilanPierres, bilan);
   ASSERT_EQ(KoIncremental, ref.ko);
+}
+
+// The liberties a stone of c at p would have, by the board's rule: its empty
+// neighbours, the other liberties of the friendly strings it joins and the
+// stones it takes that touch it (the other stones taken are not counted).
+// Checked against the model, and never more than the model's liberties.
+void VerifieLibertesApres(const ReferenceGo& ref, int p, int c) {
+  ListeIntersections l;
+  EnsembleIntersections vus;
+  const int n = LibertesApresIncremental(p, c, l, vus);
+  if (ref.c[p] != 0) {
+    ASSERT_EQ(n, 0);
+    ASSERT_EQ(l.Nombre, 0);
+    ASSERT_TRUE(Membres(vus).empty());
+    return;
+  }
+  std::set<int> attendu, attenduVus;
+  for (int v : ref.Voisins(p)) {
+    if (ref.c[v] == 0) attendu.insert(v);
+    if (ref.c[v] == c) {
+      for (int q : ref.Libertes(v))
+        if (q != p) attendu.insert(q);
+      for (int q : ref.Chaine(v)) attenduVus.insert(q);
+    }
+    if (ref.c[v] == 3 - c && ref.Libertes(v).size() == 1) attendu.insert(v);
+  }
+  ASSERT_EQ(Trie(Vecteur(l)), std::vector<int>(attendu.begin(), attendu.end())) << "point " << p;
+  ASSERT_EQ(n, l.Nombre);
+  ASSERT_EQ(NbLibertesApresIncremental(p, c), n);
+  attenduVus.insert(attendu.begin(), attendu.end());
+  ASSERT_EQ(Membres(vus), std::vector<int>(attenduVus.begin(), attenduVus.end()));
+  ReferenceGo essai = ref;
+  if (essai.Joue(p, c) < 0) return;
+  const std::vector<int> vraies = essai.Libertes(p);
+  ASSERT_TRUE(std::includes(vraies.begin(), vraies.end(), attendu.begin(), attendu.end()));
 }
 
 ReferenceGo ReferenceDe(const Damier& d) {
@@ -180,7 +224,12 @@ class IncrementalTest : public ::testing::Test {
 // After every move the strings are checked against the naive model and the
 // legality test against both the model and the packed board; after every
 // take-back the whole board must equal what it was before the move.
-void MarcheAleatoire(int taille, uint32_t graine, int pas, int profondeurMax, int coupsRacine) {
+struct Evenements {
+  int captures = 0, kos = 0, refuses = 0;
+};
+
+void MarcheAleatoire(int taille, uint32_t graine, int pas, int profondeurMax, int coupsRacine,
+                     Evenements& vus) {
   InitialiseGoban(taille);
   ReinitialiseIncremental();
   std::mt19937 alea(graine);
@@ -203,7 +252,6 @@ void MarcheAleatoire(int taille, uint32_t graine, int pas, int profondeurMax, in
   FixePointKo(tasse, COUP_PASSE);
   const std::string etatRacine = Etat();
   VerifieContreReference(ref);
-  int captures = 0, kos = 0, refuses = 0;
 
   for (int i = 0; i < pas; i++) {
     const int profondeur = static_cast<int>(pile.size());
@@ -226,46 +274,23 @@ void MarcheAleatoire(int taille, uint32_t graine, int pas, int profondeurMax, in
       VerifieContreReference(ref);
       continue;
     }
-    // Every point: the legality test against the model and the packed board.
+    // Every point: the legality test against the packed board, and for a
+    // sample of points against the model, with the ko point and the
+    // liberties the move would have.
     std::vector<int> legaux, illegaux;
     for (int p = 0; p < NbIntersections; p++) {
-      ReferenceGo essai = ref;
-      const int attendu = essai.Joue(p, c, false) >= 0 ? 1 : 0;
       const int legal = CoupLegalIncremental(p, c);
-      ASSERT_EQ(legal, attendu) << "point " << p << " colour " << c;
-      ASSERT_EQ(EstLegal(tasse, p, c), attendu) << "point " << p << " colour " << c;
-      if (legal) {
-        const int32_t ko = PointKoIncremental(p, c);
-        const int32_t koTasse = PointKoApres(tasse, p, c);
-        ASSERT_EQ(ko, koTasse == COUP_PASSE ? -1 : koTasse);
-        // The liberties the stone would have: its empty neighbours, the other
-        // liberties of the friendly strings it joins and the stones it takes
-        // that touch it (the other stones taken are not counted).
-        ListeIntersections l;
-        EnsembleIntersections vus;
-        const int n = LibertesApresIncremental(p, c, l, vus);
-        std::set<int> attendu, attenduVus;
-        for (int v : ref.Voisins(p)) {
-          if (ref.c[v] == 0) attendu.insert(v);
-          if (ref.c[v] == c) {
-            for (int q : ref.Libertes(v))
-              if (q != p) attendu.insert(q);
-            for (int q : ref.Chaine(v)) attenduVus.insert(q);
-          }
-          if (ref.c[v] == 3 - c && ref.Libertes(v).size() == 1) attendu.insert(v);
-        }
-        ASSERT_EQ(Trie(Vecteur(l)), std::vector<int>(attendu.begin(), attendu.end()))
-            << "point " << p;
-        ASSERT_EQ(n, l.Nombre);
-        ASSERT_EQ(NbLibertesApresIncremental(p, c), n);
-        attenduVus.insert(attendu.begin(), attendu.end());
-        ASSERT_EQ(Membres(vus), std::vector<int>(attenduVus.begin(), attenduVus.end()));
-        // Never more than the model's liberties after the move.
-        essai.Joue(p, c, true);
-        const std::vector<int> vraies = essai.Libertes(p);
-        ASSERT_TRUE(std::includes(vraies.begin(), vraies.end(), attendu.begin(), attendu.end()));
-      }
+      ASSERT_EQ(EstLegal(tasse, p, c), legal) << "point " << p << " colour " << c;
       (legal ? legaux : illegaux).push_back(p);
+    }
+    for (int k = 0; k < 6; k++) {
+      const int p = static_cast<int>(alea() % NbIntersections);
+      ReferenceGo essai = ref;
+      ASSERT_EQ(CoupLegalIncremental(p, c), essai.Joue(p, c, false) >= 0 ? 1 : 0) << "point " << p;
+      const int32_t koTasse = PointKoApres(tasse, p, c);
+      ASSERT_EQ(PointKoIncremental(p, c), koTasse == COUP_PASSE ? -1 : koTasse) << "point " << p;
+      VerifieLibertesApres(ref, p, c);
+      if (::testing::Test::HasFatalFailure()) return;
     }
     if (legaux.empty() || (r < 40 && !illegaux.empty())) {
       // An illegal move (occupied, suicide or ko) is refused and changes nothing.
@@ -275,17 +300,18 @@ void MarcheAleatoire(int taille, uint32_t graine, int pas, int profondeurMax, in
                                                   : illegaux[alea() % illegaux.size()];
       ASSERT_EQ(EssaieCoupIncremental(p, c), 0);
       ASSERT_EQ(Etat(), avant);
-      refuses++;
+      vus.refuses++;
       continue;
     }
     const int p = legaux[alea() % legaux.size()];
+    VerifieLibertesApres(ref, p, c);
     pile.push_back({Etat(), ref, tasse});
     const int retirees = NombreStringsRetirees();
     ASSERT_EQ(EssaieCoupIncremental(p, c), 1);
     const int prises = ref.Joue(p, c);
     ASSERT_EQ(JoueCoup(tasse, p, c), prises);
-    if (prises > 0) captures++;
-    if (KoIncremental != -1) kos++;
+    if (prises > 0) vus.captures++;
+    if (KoIncremental != -1) vus.kos++;
     ASSERT_GE(NombreStringsRetirees(), retirees);
     ASSERT_EQ(KoIncremental, PointKo(tasse) == COUP_PASSE ? -1 : PointKo(tasse));
     VerifieContreReference(ref);
@@ -300,34 +326,37 @@ void MarcheAleatoire(int taille, uint32_t graine, int pas, int profondeurMax, in
     pile.pop_back();
   }
   ASSERT_EQ(Etat(), etatRacine);
-  // The walks must exercise captures, kos and refusals to mean anything.
-  if (taille >= 5) {
-    EXPECT_GT(captures, 0);
-    EXPECT_GT(refuses, 0);
-  }
-  if (taille == 9) {
-    EXPECT_GT(kos, 0);
-  }
 }
 
+// The walks must take stones, make kos and refuse moves to mean anything.
 TEST_F(IncrementalTest, RandomPlayAndUndo9x9) {
+  Evenements vus;
   for (uint32_t graine : {1u, 2u, 3u}) {
     SCOPED_TRACE(graine);
-    MarcheAleatoire(9, graine, 3000, 90, 15 + 10 * static_cast<int>(graine));
+    MarcheAleatoire(9, graine, 2000, 90, 15 + 10 * static_cast<int>(graine), vus);
     if (HasFatalFailure()) return;
   }
+  EXPECT_GT(vus.captures, 50);
+  EXPECT_GT(vus.kos, 0);
+  EXPECT_GT(vus.refuses, 50);
 }
 
 TEST_F(IncrementalTest, RandomPlayAndUndo19x19) {
-  MarcheAleatoire(19, 7, 600, 250, 120);
+  Evenements vus;
+  MarcheAleatoire(19, 7, 500, 250, 120, vus);
+  EXPECT_GT(vus.captures, 0);
+  EXPECT_GT(vus.refuses, 0);
 }
 
 TEST_F(IncrementalTest, RandomPlayAndUndoTinyBoards) {
+  Evenements vus;
   for (int taille : {1, 2, 3, 4}) {
     SCOPED_TRACE(taille);
-    MarcheAleatoire(taille, 11u + static_cast<uint32_t>(taille), 1500, 40, taille);
+    MarcheAleatoire(taille, 11u + static_cast<uint32_t>(taille), 1000, 40, taille, vus);
     if (HasFatalFailure()) return;
   }
+  EXPECT_GT(vus.captures, 50);
+  EXPECT_GT(vus.kos, 5);
 }
 
 TEST_F(IncrementalTest, MergeOfThreeAndTwoAndItsUndo) {
