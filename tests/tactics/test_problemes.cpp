@@ -400,6 +400,99 @@ const std::vector<Probleme> Problemes = {
      Question::Prendre,
      4,
      {}},
+    // The ladder's own stone (4,3) falls into atari when 'O' reaches (4,4):
+    // capturing it is the way out.
+    {"echelle_sortie_par_capture",
+     ".........\n"
+     "..@......\n"
+     ".@O@O....\n"
+     ".@.......\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n",
+     {3, 3},
+     Question::Sauver,
+     4,
+     {{3, 4}}},
+    {"echelle_sortie_par_capture_prendre",
+     ".........\n"
+     "..@......\n"
+     ".@O.O....\n"
+     ".@.......\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n",
+     {3, 3},
+     Question::Prendre,
+     0,
+     {}},
+    // 'O' (3,9) gives three liberties; GNU Go then kills with '@' (4,8), which
+    // the attacker's candidates against three liberties (the liberties alone)
+    // never try.
+    {"trois_libertes_au_bord_sauver",
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     "@.@......\n"
+     ".O.......\n",
+     {2, 9},
+     Question::Sauver,
+     4,
+     {},
+     {},
+     0},
+    {"coin_trois_libertes_sauver",
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     "@........\n"
+     ".@.......\n"
+     "O.@......\n"
+     "OO.@.....\n",
+     {1, 9},
+     Question::Sauver,
+     0,
+     {}},
+    // Two stones on the second line, pushed along the first line into the
+    // corner.
+    {"deux_pierres_vers_le_coin",
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".....@@..\n"
+     "....@OO..\n"
+     ".........\n",
+     {6, 8},
+     Question::Prendre,
+     4,
+     {}},
+    {"deux_pierres_vers_le_coin_sauver",
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".........\n"
+     ".....@@..\n"
+     "....@OO..\n"
+     ".........\n",
+     {6, 8},
+     Question::Sauver,
+     4,
+     {}},
     // The only liberty is the ko point: the capture must wait.
     {"liberte_au_point_de_ko",
      ".........\n"
