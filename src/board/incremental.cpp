@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "board/ecriture.h"
 #include "board/zobrist.h"
@@ -49,10 +50,10 @@ enum Journal : int32_t {
 
 struct EtatIncremental {
   int32_t pileUndo[TAILLE_PILE_UNDO];
-  int32_t nbMotsUndo = 0;
+  long nbMotsUndo = 0;  // not an int32_t, which every list write could alias
   String* retirees[TAILLE_PILE_STRINGS_RETIREES];
-  int32_t nbRetirees = 0;
-  int32_t sommetPool = 0;          // records taken from PileString
+  long nbRetirees = 0;
+  long sommetPool = 0;             // records taken from PileString
   EnsembleIntersections vivantes;  // Numbers of the strings on the board
   // The colours of DamierIncremental unpacked, one byte a point: read many
   // times a move, they cost a load instead of a shift and a mask.
@@ -184,31 +185,22 @@ inline void AjoutePierreString(String* s, int32_t q) {
   Met(s->EnsemblePierres, q);
 }
 
-// Removes x from the n elements of t, keeping the order of the others (n
-// decreases); x's former index. The lists are short: one pass that copies as
-// it looks is cheaper than a search and a block move.
+// Removes x, present among the n elements of t, keeping the order of the
+// others (n decreases); x's former index. The lists are short: the later
+// elements move down one by one, as a block move would cost more.
 template <class T>
 inline int OteDe(T* t, int32_t& n, T x) {
-  int ecrit = 0, indice = -1;
-  for (int i = 0; i < n; i++) {
-    const T y = t[i];
-    if (y == x)
-      indice = i;
-    else
-      t[ecrit++] = y;
-  }
-  n = ecrit;
+  int i = 0;
+  while (t[i] != x) i++;
+  const int indice = i;
+  for (n--; i < n; i++) std::swap(t[i], t[i + 1]);
   return indice;
 }
 
 // Puts x back at index i of the n elements of t, the later ones moving up.
 template <class T>
 inline void InsereDans(T* t, int32_t& n, int i, T x) {
-  for (; i <= n; i++) {
-    const T y = t[i];
-    t[i] = x;
-    x = y;
-  }
+  for (; i <= n; i++) std::swap(t[i], x);
   n++;
 }
 
@@ -225,7 +217,7 @@ void InsereVoisine(ListString& l, int indice, String* s) {
 }
 
 [[noreturn]] void FinCorrompue() {
-  std::fprintf(SortieErreurs(), "#mod=%d undocount %d\n", etat.nbMotsUndo, 0);
+  std::fprintf(SortieErreurs(), "#mod=%d undocount %d\n", static_cast<int>(etat.nbMotsUndo), 0);
   std::fflush(SortieErreurs());
   std::fflush(SortieConsole());
   std::exit(3);
