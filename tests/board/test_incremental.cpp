@@ -795,6 +795,38 @@ TEST_F(IncrementalTest, PerDepthRecordsLimitTheDepthWhileFollowed) {
   EXPECT_EQ(Profondeur, 0);
 }
 
+// No real position comes near the 180 adjacent strings of a ListString, so the
+// lists are filled by hand: the move that would overflow one is refused.
+TEST_F(IncrementalTest, FullListStringRefusesTheMove) {
+  InitialiseDamierIncremental(
+      DamierDe(". . . . . . . . ."
+               ". . . . . . . . ."
+               ". . @ . O . . . ."
+               ". . . . . . . . ."
+               ". . . . . . . . ."
+               ". . . . . . . . ."
+               ". . . . . . . . ."
+               ". . . . . . . . ."
+               ". . . . . . . . ."));
+  String* blanche = StringIntersection[Pt(5, 3)];
+  String* noire = StringIntersection[Pt(3, 3)];
+  for (int i = 0; blanche->Voisines.Nombre < MAX_LISTSTRING; i++)
+    blanche->Voisines.add(&PileString[100 + i]);
+  for (int i = 0; noire->Voisines.Nombre < MAX_LISTSTRING; i++)
+    noire->Voisines.add(&PileString[100 + i]);
+  const std::string avant = Etat();
+  CaptureErreurs erreurs;
+  // Black next to the white stone: its list has no room for the new string.
+  EXPECT_EQ(EssaieCoupIncremental(Pt(5, 2), 1), 0);
+  // Black joining the black stone, whose list the new string takes over, and
+  // touching the white one: one string too many.
+  EXPECT_EQ(EssaieCoupIncremental(Pt(4, 3), 1), 0);
+  EXPECT_EQ(erreurs.Texte(),
+            "Pb JoueCoupIncremental MAX_LISTSTRING, coup 13 refuse\n"
+            "Pb JoueCoupIncremental MAX_LISTSTRING, coup 21 refuse\n");
+  EXPECT_EQ(Etat(), avant);
+}
+
 TEST_F(IncrementalTest, ListStringKeepsOrderAndMembership) {
   ReinitialiseIncremental();
   ListString l;
