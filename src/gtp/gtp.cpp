@@ -12,10 +12,12 @@
 
 #include "analysis/choix.h"
 #include "board/damier.h"
+#include "board/incremental.h"
 #include "game/chrono.h"
 #include "game/partie.h"
 #include "game/trace.h"
 #include "gtp/sgf.h"
+#include "tactics/prise.h"
 #include "version.h"
 
 namespace {
@@ -549,6 +551,77 @@ bool Findlib(const Arguments& args, std::string& texte) {
   return true;
 }
 
+// The capture search on the incremental board built from the game position,
+// at full strength whatever the last genmove left: no time pressure, no
+// trial-move shortcuts. The searches take back every move they play.
+class RechercheTactique {
+ public:
+  RechercheTactique() : panic_(PanicMode), evaluation_(EvaluationEnCours) {
+    PanicMode = 0;
+    EvaluationEnCours = 0;
+    InitialiseDamierIncremental(etat.Jeu.Position);
+  }
+  ~RechercheTactique() {
+    PanicMode = panic_;
+    EvaluationEnCours = evaluation_;
+  }
+  RechercheTactique(const RechercheTactique&) = delete;
+  RechercheTactique& operator=(const RechercheTactique&) = delete;
+
+ private:
+  int panic_;
+  int evaluation_;
+};
+
+// "1 <move>" when the search found one, "0" otherwise.
+std::string EcritResultat(bool trouve, int32_t coup) {
+  return trouve ? "1 " + EcritVertex(coup) : "0";
+}
+
+bool Attack(const Arguments& args, std::string& texte) {
+  int32_t p;
+  if (!LitPierre(args, p, texte)) return false;
+  RechercheTactique recherche;
+  int32_t coup = COUP_PASSE;
+  const bool trouve = ChercheCoupPrendre(p, coup) != 0;
+  texte = EcritResultat(trouve, coup);
+  return true;
+}
+
+bool Defend(const Arguments& args, std::string& texte) {
+  int32_t p;
+  if (!LitPierre(args, p, texte)) return false;
+  RechercheTactique recherche;
+  int32_t coup = COUP_PASSE;
+  const bool trouve = ChercheCoupSauver(p, coup) != 0;
+  texte = EcritResultat(trouve, coup);
+  return true;
+}
+
+// The ladder reader, from the attacker's first move: the chain at p, with two
+// liberties, is taken in a ladder if the attacker can take one of them so that
+// the defender cannot escape.
+bool LadderAttack(const Arguments& args, std::string& texte) {
+  int32_t p;
+  if (!LitPierre(args, p, texte)) return false;
+  RechercheTactique recherche;
+  const String* s = StringIntersection[p];
+  if (!s || s->NbLibertes() != 2) return Echec(texte, "string must have exactly 2 liberties");
+  const int attaquant = Adversaire(s->Color);
+  const int32_t libertes[2] = {s->Libertes[0], s->Libertes[1]};
+  for (int32_t l : libertes) {
+    CompteurNoeuds = 0;
+    CoupTemporaire coup(l, attaquant);
+    if (!coup) continue;
+    if (EchapperEchelle(p, 2) == -ECHELLE_PRISE) {
+      texte = EcritResultat(true, l);
+      return true;
+    }
+  }
+  texte = EcritResultat(false, COUP_PASSE);
+  return true;
+}
+
 struct EntreeCommande {
   const char* Nom;
   Commande Traitement;
@@ -577,6 +650,9 @@ constexpr EntreeCommande Commandes[] = {
     {"list_stones", ListStones},
     {"countlib", Countlib},
     {"findlib", Findlib},
+    {"attack", Attack},
+    {"defend", Defend},
+    {"ladder_attack", LadderAttack},
 };
 
 Commande ChercheCommande(std::string_view nom) {

@@ -144,7 +144,7 @@ TEST_F(ProtocoleTest, KnownAndListedCommandsAgree) {
                               "countlib",
                               "findlib"})
     EXPECT_NE(liste.find(std::string("\n") + attendu + "\n"), liste.find("\n\n")) << attendu;
-  EXPECT_GE(n, 22);
+  EXPECT_GE(n, 25);
   EXPECT_EQ(R("known_command xyzzy"), "= false\n\n");
   EXPECT_EQ(R("known_command PLAY"), "= false\n\n");
   EXPECT_EQ(R("known_command"), "= false\n\n");

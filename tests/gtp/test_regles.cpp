@@ -13,6 +13,7 @@
 #include "game/chrono.h"
 #include "game/partie.h"
 #include "gtp/gtp.h"
+#include "processus.h"
 #include "reference_go.h"
 
 namespace {
@@ -127,12 +128,13 @@ TEST_F(ReglesTest, RandomGamesAgreeWithTheModel) {
   for (int taille : {2, 3, 5, 7, 9, 13, 19}) {
     const int n2 = taille * taille;
     const bool complet = taille <= 9;
-    for (int partie = 0; partie < (complet ? 4 : 1); partie++) {
+    // The sanitizer build plays fewer, shorter games.
+    for (int partie = 0; partie < (complet && !AvecSanitizer ? 4 : 1); partie++) {
       ASSERT_EQ(R("boardsize " + std::to_string(taille)), "= \n\n");
       ReferenceGo ref(taille);
       std::vector<ReferenceGo> avant;
       int couleur = 1;
-      const int coups = complet ? n2 * 3 : 300;
+      const int coups = (complet ? n2 * 3 : 300) / (AvecSanitizer ? 3 : 1);
       for (int k = 0; k < coups; k++) {
         std::vector<int> points;
         for (int i = 0; i < (complet ? n2 : 24); i++)
