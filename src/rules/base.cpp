@@ -109,9 +109,8 @@ int CompareCles(const uint32_t* a, const uint32_t* b, int mots) {
 
 void AjouteTaille(int kind, int w, int h) {
   TaillesMotifs& t = TaillesGoalKind[kind];
-  for (int i = 0; i < t.Nombre; i++)
-    if (t.w[i] == w && t.h[i] == h) return;
-  if (t.Nombre >= TAILLES_PAR_BUT_MAX) return;
+  if (t.Contient(CodeTaille(w, h)) || t.Nombre >= TAILLES_PAR_BUT_MAX) return;
+  t.Presente[CodeTaille(w, h)] = true;
   t.w[t.Nombre] = static_cast<int8_t>(w);
   t.h[t.Nombre] = static_cast<int8_t>(h);
   t.Nombre++;

@@ -33,11 +33,17 @@ struct BaseRegles {
   const uint32_t* Offsets = nullptr;
 };
 
-// The pattern sizes of one goal kind, in the order of their first block.
+// The pattern sizes of one goal kind, in the order of their first block, and
+// the same sizes by size code for a quick membership test.
 struct TaillesMotifs {
   int Nombre = 0;
   int8_t w[TAILLES_PAR_BUT_MAX];
   int8_t h[TAILLES_PAR_BUT_MAX];
+  bool Presente[NB_CODES_TAILLE];
+
+  bool Contient(int32_t code) const {
+    return code >= 0 && code < NB_CODES_TAILLE && Presente[code];
+  }
 };
 extern TaillesMotifs TaillesGoalKind[GoalKind::Nombre];
 

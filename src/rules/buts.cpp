@@ -140,14 +140,15 @@ void UndoWithPatterns() {
 
 void UpdateWindowCodes(const ListeIntersections& points) {
   ChangedWindows.clear();
+  for (int32_t q : points)
+    if (SurGoban(q))
+      for (const auto& fenetre : PointWindows[q]) ChangedWindows.push(fenetre.a, fenetre.b);
   for (int32_t c : GoalColours) {
     FixeCouleurBut(c);
     for (int32_t q : points) {
       if (!SurGoban(q)) continue;
-      for (const auto& fenetre : PointWindows[q]) {
+      for (const auto& fenetre : PointWindows[q])
         MetAJourCodesFenetre(fenetre.a, LargeurDeCode(fenetre.b), HauteurDeCode(fenetre.b), q);
-        ChangedWindows.push(fenetre.a, fenetre.b);
-      }
     }
   }
 }
@@ -161,6 +162,8 @@ void RematchChangedWindows() {
       const int x = CoordX[p], y = CoordY[p];
       const int w = LargeurDeCode(fenetre.b), h = HauteurDeCode(fenetre.b);
       RemoveWindowRules(s, x, y, w, h);
+      // A size of another goal's kind has no base of this kind.
+      if (!TaillesGoalKind[but.b].Contient(fenetre.b)) continue;
       ListeJeuxHashLibertesBinaire(p, x, y, w, h, but.b, RuleType::G);
       ListeJeuxHashLibertesBinaire(p, x, y, w, h, but.b, RuleType::GI);
     }

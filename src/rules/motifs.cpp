@@ -388,7 +388,7 @@ void AjouteCoupPattern(Liste<LONGUEUR_LISTE_MAX>& coups, int32_t p) {
 }
 
 void InitialiseMotifs() {
-  for (TaillesMotifs& t : TaillesGoalKind) t.Nombre = 0;
+  for (TaillesMotifs& t : TaillesGoalKind) t = TaillesMotifs{};
   for (auto& table : etat.codes)
     for (auto& ligne : table)
       for (uint32_t& c : ligne) c = 0;
@@ -479,19 +479,27 @@ int FenetresAncre(int32_t p, int w, int h, FenetreLigne (&fenetres)[FENETRES_PAR
     ajoute(Zone::Bord, LIGNE_DROITE + y, Fenetre(x, y, w, h, VERS_BAS, VERS_GAUCHE));
   // Each corner window is read once, at its own top-left point: a corner
   // reached from two anchors would otherwise give every match twice.
-  const FenetreMotif coins[8] = {Fenetre(1, 1, w, h, VERS_DROITE, VERS_BAS),
-                                 Fenetre(s + 1 - w, 1, w, h, VERS_GAUCHE, VERS_BAS),
-                                 Fenetre(1, s + 1 - h, w, h, VERS_DROITE, VERS_HAUT),
-                                 Fenetre(s + 1 - w, s + 1 - h, w, h, VERS_GAUCHE, VERS_HAUT),
-                                 Fenetre(1, 1, w, h, VERS_BAS, VERS_DROITE),
-                                 Fenetre(s + 1 - h, 1, w, h, VERS_BAS, VERS_GAUCHE),
-                                 Fenetre(1, s + 1 - w, w, h, VERS_HAUT, VERS_DROITE),
-                                 Fenetre(s + 1 - h, s + 1 - w, w, h, VERS_HAUT, VERS_GAUCHE)};
+  const bool gauche = x == 1, haut = y == 1;
+  const bool droiteW = x == s + 1 - w, droiteH = x == s + 1 - h;
+  const bool basH = y == s + 1 - h, basW = y == s + 1 - w;
+  if (!(gauche || droiteW || droiteH) || !(haut || basH || basW)) return n;
   // Top-left, top-right, bottom-left, bottom-right: each in its two orientations.
-  for (int coin = 0; coin < 4; coin++)
-    for (int ligne : {coin, coin + 4})
-      if (coins[ligne].x0 == x && coins[ligne].y0 == y)
-        ajoute(Zone::Coin, LIGNE_COINS + ligne, coins[ligne]);
+  if (gauche && haut) {
+    ajoute(Zone::Coin, LIGNE_COINS + 0, Fenetre(1, 1, w, h, VERS_DROITE, VERS_BAS));
+    ajoute(Zone::Coin, LIGNE_COINS + 4, Fenetre(1, 1, w, h, VERS_BAS, VERS_DROITE));
+  }
+  if (droiteW && haut)
+    ajoute(Zone::Coin, LIGNE_COINS + 1, Fenetre(x, 1, w, h, VERS_GAUCHE, VERS_BAS));
+  if (droiteH && haut)
+    ajoute(Zone::Coin, LIGNE_COINS + 5, Fenetre(x, 1, w, h, VERS_BAS, VERS_GAUCHE));
+  if (gauche && basH)
+    ajoute(Zone::Coin, LIGNE_COINS + 2, Fenetre(1, y, w, h, VERS_DROITE, VERS_HAUT));
+  if (gauche && basW)
+    ajoute(Zone::Coin, LIGNE_COINS + 6, Fenetre(1, y, w, h, VERS_HAUT, VERS_DROITE));
+  if (droiteW && basH)
+    ajoute(Zone::Coin, LIGNE_COINS + 3, Fenetre(x, y, w, h, VERS_GAUCHE, VERS_HAUT));
+  if (droiteH && basW)
+    ajoute(Zone::Coin, LIGNE_COINS + 7, Fenetre(x, y, w, h, VERS_HAUT, VERS_GAUCHE));
   return n;
 }
 
