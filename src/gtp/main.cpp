@@ -2,6 +2,7 @@
 // against other engines. Standard output carries the protocol only; the
 // engine's console lines and every diagnostic go to the error stream.
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 
@@ -11,6 +12,9 @@
 #include "gtp/gtp.h"
 
 int main() {
+  // A controller that goes away ends the session like the end of the input,
+  // through a failed write, rather than killing the engine.
+  std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
   std::cin.tie(nullptr);
   FixeSortieConsole(stderr);

@@ -1,8 +1,9 @@
 // Random input thrown at the command loop: raw bytes, and lines built from
 // the protocol's own words mixed with junk. Every command line gets exactly
 // one well-formed answer, the loop ends at quit or at the end of the input,
-// and the position stays sound. The inputs kept in corpus/ (found by the
-// libFuzzer target fuzz_gtp) are replayed the same way.
+// and the position stays sound. The inputs kept in corpus/ and the records
+// kept in corpus-sgf/ (found by the libFuzzer targets fuzz_gtp and fuzz_sgf)
+// are replayed the same way.
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,29 @@ TEST_F(FuzzTest, KeptInputsStillPass) {
                              std::istreambuf_iterator<char>());
     ReinitialiseGtp();
     ASSERT_NO_FATAL_FAILURE(Verifie(entree)) << f.path();
+    n++;
+  }
+  EXPECT_GT(n, 0);
+}
+
+TEST_F(FuzzTest, KeptRecordsStillPass) {
+  int n = 0;
+  for (const auto& f : std::filesystem::directory_iterator(ILVANE_SGF_CORPUS)) {
+    ReinitialiseGtp();
+    std::string r;
+    TraiteLigneGtp("play b E5", r);
+    const Damier avant = PositionGtp();
+    r.clear();
+    TraiteLigneGtp("loadsgf " + f.path().string(), r);
+    ASSERT_GE(r.size(), 3u) << f.path();
+    ASSERT_EQ(r.find('\n'), r.size() - 2) << f.path();
+    if (r[0] == '?') {
+      EXPECT_EQ(PositionGtp(), avant) << f.path();
+      EXPECT_EQ(TailleGoban, 9) << f.path();
+    } else {
+      EXPECT_TRUE(r == "= black\n\n" || r == "= white\n\n") << f.path();
+      ASSERT_NO_FATAL_FAILURE(PositionSaine()) << f.path();
+    }
     n++;
   }
   EXPECT_GT(n, 0);

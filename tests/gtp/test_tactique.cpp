@@ -29,6 +29,11 @@ struct Probleme {
   std::set<std::string> Reponses;  // the accepted answers, without "= "
 };
 
+// Test names show the problem's name, not its bytes.
+void PrintTo(const Probleme& pb, std::ostream* os) {
+  *os << pb.Nom;
+}
+
 const std::vector<Probleme> Problemes = {
     {"a stone in atari is taken", {"w D4", "b C4", "b D5", "b E4"}, "attack D4", {"1 D3"}},
     {"a stone in atari runs", {"w D4", "b C4", "b D5", "b E4"}, "defend D4", {"1 D3"}},
