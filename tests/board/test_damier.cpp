@@ -236,6 +236,11 @@ TEST_F(DamierTest, RandomGamesAgreeWithReference9x9) {
   for (unsigned graine = 1; graine <= 3; graine++) PartiesAleatoires(9, graine, 250);
 }
 
+TEST_F(DamierTest, RandomGameAgreesWithReference19x19) {
+  PartiesAleatoires(19, 4, 200);
+  InitialiseGoban(9);
+}
+
 TEST_F(DamierTest, RandomGamesAgreeWithReferenceSmallBoards) {
   PartiesAleatoires(2, 7, 60);
   PartiesAleatoires(3, 8, 120);
