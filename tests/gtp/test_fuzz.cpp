@@ -1,9 +1,9 @@
 // Random input thrown at the command loop: raw bytes, and lines built from
 // the protocol's own words mixed with junk. Every command line gets exactly
 // one well-formed answer, the loop ends at quit or at the end of the input,
-// and the position stays sound. The inputs kept in corpus/ and the records
-// kept in corpus-sgf/ (found by the libFuzzer targets fuzz_gtp and fuzz_sgf)
-// are replayed the same way.
+// and the position stays sound. The inputs kept in fuzz/gtp/entrees-gtp/ and
+// the records kept in fuzz/gtp/entrees-sgf/ (found by the libFuzzer targets
+// fuzz_gtp and fuzz_sgf) are replayed the same way.
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // libFuzzer target over the GTP command loop: any input must get well-formed
 // answers without a crash, a hang or a sanitizer report. Inputs worth keeping
-// go to tests/gtp/corpus/, which the test program replays.
+// go to fuzz/gtp/entrees-gtp/, which the test program replays.
 
 #include <cstddef>
 #include <cstdint>

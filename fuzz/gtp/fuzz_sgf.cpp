@@ -1,6 +1,6 @@
 // libFuzzer target over loadsgf: any file is either loaded into a sound
 // position or refused with the game left as it was, without a crash, a hang
-// or a sanitizer report. Inputs worth keeping go to tests/gtp/corpus-sgf/.
+// or a sanitizer report. Inputs worth keeping go to fuzz/gtp/entrees-sgf/.
 
 #include <unistd.h>
 
