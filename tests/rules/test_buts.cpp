@@ -357,6 +357,7 @@ TEST_P(JeuAleatoire, IncrementalMatchingEqualsAFreshMatch) {
   EXPECT_EQ(SommetPileRegles(), NB_REGLES_POOL);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tailles, JeuAleatoire, ::testing::Values(9, 7, 13));
+INSTANTIATE_TEST_SUITE_P(Tailles, JeuAleatoire, ::testing::Values(9, 7, 13),
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -34,6 +34,7 @@ struct Probleme {
   int gnugoDiffere = -1;
 };
 
+// Failure messages show the problem's name, not its bytes.
 std::ostream& operator<<(std::ostream& o, const Probleme& p) {
   return o << p.nom;
 }
