@@ -12,6 +12,7 @@
 
 #include "board/damier.h"
 #include "board/incremental.h"
+#include "positions_aleatoires.h"
 
 namespace {
 
@@ -27,21 +28,8 @@ std::vector<Position> Positions() {
   std::mt19937 alea(20240601);
   std::vector<Position> positions;
   while (positions.size() < 64) {
-    Damier d;
-    ViderDamier(d);
-    FixePointKo(d, COUP_PASSE);
-    const int cible = 20 + static_cast<int>(alea() % 31);
-    int pierres = 0, c = 1;
-    for (int coup = 0; coup < 400 && pierres < cible; coup++, c = Adversaire(c)) {
-      for (int essai = 0; essai < 50; essai++) {
-        const int32_t p = static_cast<int32_t>(alea() % 81);
-        if (EstLegal(d, p, c)) {
-          pierres += 1 - JoueCoup(d, p, c);
-          break;
-        }
-      }
-    }
-    if (pierres < 20 || pierres > 50) continue;
+    int c = 1;
+    const Damier d = PositionAleatoireEntre(alea, 20, 50, &c);
     Position pos{d, c, {}, {}};
     for (int32_t p = 0; p < 81; p++)
       if (EstLegal(d, p, c)) pos.coups.push_back(p);

@@ -1,7 +1,7 @@
 #pragma once
 
 // Middle-game 9x9 positions for the capture benchmarks, made by seeded random
-// play (PositionAleatoire in tests/tactics/outils_tactique.h, seeds 1 to 10)
+// play (PositionAleatoire in tests/positions_aleatoires.h, seeds 1 to 10)
 // to 20, 40 and 60 moves, and kept here so that the figures stay comparable.
 // '@' colour 1, 'O' colour 2, '.' empty.
 

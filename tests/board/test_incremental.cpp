@@ -11,6 +11,7 @@
 #include "board/incremental.h"
 #include "board/zobrist.h"
 #include "diagramme.h"
+#include "positions_aleatoires.h"
 #include "reference_go.h"
 #include "test_util.h"
 
@@ -187,24 +188,6 @@ ReferenceGo ReferenceDe(const Damier& d) {
   ReferenceGo r(TailleGoban);
   for (int p = 0; p < NbIntersections; p++) r.c[p] = Couleur(d, p);
   return r;
-}
-
-// A position reached by random legal moves on the packed board.
-Damier PositionAleatoire(std::mt19937& alea, int coups) {
-  Damier d;
-  ViderDamier(d);
-  FixePointKo(d, COUP_PASSE);
-  for (int i = 0; i < coups; i++) {
-    const int c = 1 + i % 2;
-    for (int essai = 0; essai < 20; essai++) {
-      const int p = static_cast<int>(alea() % NbIntersections);
-      if (EstLegal(d, p, c)) {
-        JoueCoup(d, p, c);
-        break;
-      }
-    }
-  }
-  return d;
 }
 
 class IncrementalTest : public ::testing::Test {

@@ -16,6 +16,7 @@
 
 #include "board/incremental.h"
 #include "diagramme.h"
+#include "positions_aleatoires.h"
 #include "reference_go.h"
 
 // The points of a diagram, one character each ('.', '@', 'O'), row by row.
@@ -183,52 +184,4 @@ inline std::vector<std::string> DemandeGnuGo(const std::string& diagramme,
   }
   if (!reponses.empty()) reponses.pop_back();  // quit
   return reponses;
-}
-
-// A position reached by `coups` random legal moves from the empty board of the
-// given size, alternating colours (a move that fills one of the mover's own
-// one-point eyes is not chosen, so groups live and fights stay local). The
-// ko point of the last move is dropped.
-inline Damier PositionAleatoire(int taille, uint32_t graine, int coups) {
-  InitialiseGoban(taille);
-  ReferenceGo r(taille);
-  uint32_t etat = graine * 2654435761u + 12345u;
-  auto alea = [&etat](int n) {
-    etat = etat * 1664525u + 1013904223u;
-    return static_cast<int>((etat >> 8) % static_cast<uint32_t>(n));
-  };
-  int couleur = 1;
-  for (int i = 0; i < coups; i++) {
-    std::vector<int> possibles;
-    for (int p = 0; p < taille * taille; p++) {
-      if (r.c[p] != 0) continue;
-      bool oeil = true;
-      for (int v : r.Voisins(p))
-        if (r.c[v] != couleur) oeil = false;
-      if (!oeil && r.Joue(p, couleur, false) >= 0) possibles.push_back(p);
-    }
-    if (possibles.empty()) {
-      r.Passe();
-    } else {
-      r.Joue(possibles[alea(static_cast<int>(possibles.size()))], couleur);
-    }
-    couleur = 3 - couleur;
-  }
-  Damier d;
-  ViderDamier(d);
-  for (int p = 0; p < taille * taille; p++)
-    if (r.c[p]) PosePierre(d, p, r.c[p]);
-  FixePointKo(d, COUP_PASSE);
-  return d;
-}
-
-// The diagram of a packed position ('.', '@', 'O', one row a line).
-inline std::string DiagrammeDe(const Damier& d) {
-  std::string s;
-  for (int p = 0; p < NbIntersections; p++) {
-    const int c = Couleur(d, p);
-    s += c == 1 ? '@' : c == 2 ? 'O' : '.';
-    if (CoordX[p] == TailleGoban) s += '\n';
-  }
-  return s;
 }

@@ -271,7 +271,7 @@ TEST_F(IntersectionsTest, AccordAvecLaReferenceSurPositionsAleatoires) {
   std::mt19937 alea(31415);
   int perdus = 0, echelles = 0, exposees = 0;
   for (int partie = 0; partie < 150; partie++) {
-    const Damier d = menaces_test::PositionAleatoire(alea, 20, 60);
+    const Damier d = PositionAleatoireEntre(alea, 20, 60);
     InitialiseDamierIncremental(d);
     InitialisePrises();
     CalculeJeuxPrendre();

@@ -359,7 +359,7 @@ TEST_F(MenacesTest, InvariantsSurPositionsAleatoires) {
   std::mt19937 alea(2718);
   int menaces = 0, doubles = 0;
   for (int partie = 0; partie < 80; partie++) {
-    const Damier damier = menaces_test::PositionAleatoire(alea, 12, 50);
+    const Damier damier = PositionAleatoireEntre(alea, 12, 50);
     InitialiseDamierIncremental(damier);
     InitialisePrises();
     CalculeJeuxPrendre();

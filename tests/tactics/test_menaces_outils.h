@@ -1,8 +1,7 @@
 #pragma once
 
 // Helpers of the threat and intersection tests: the board state that a stage
-// must leave as it found it, seeded random positions, and a naive ladder reader
-// on the reference model.
+// must leave as it found it, and a naive ladder reader on the reference model.
 
 #include <algorithm>
 #include <random>
@@ -13,6 +12,7 @@
 
 #include "board/damier.h"
 #include "board/incremental.h"
+#include "positions_aleatoires.h"
 #include "reference_go.h"
 
 namespace menaces_test {
@@ -43,28 +43,6 @@ inline std::string EtatPlateau() {
     o << '\n';
   }
   return o.str();
-}
-
-// A 9x9 position from seeded random legal play with between `min` and `max`
-// stones (the geometry must be set for 9x9).
-inline Damier PositionAleatoire(std::mt19937& alea, int min, int max) {
-  for (;;) {
-    Damier d;
-    ViderDamier(d);
-    FixePointKo(d, COUP_PASSE);
-    const int cible = min + static_cast<int>(alea() % (max - min + 1));
-    int pierres = 0, c = 1;
-    for (int coup = 0; coup < 400 && pierres < cible; coup++, c = Adversaire(c)) {
-      for (int essai = 0; essai < 50; essai++) {
-        const int32_t p = static_cast<int32_t>(alea() % 81);
-        if (EstLegal(d, p, c)) {
-          pierres += 1 - JoueCoup(d, p, c);
-          break;
-        }
-      }
-    }
-    if (pierres >= min && pierres <= max) return d;
-  }
 }
 
 // The reference model of the incremental board's position (no ko).
