@@ -775,12 +775,14 @@ int UndoIncremental() {
   }
   while (etat.nbMotsUndo > 0 && etat.pileUndo[etat.nbMotsUndo - 1] != TAG_KO) {
     const int32_t mot = etat.pileUndo[--etat.nbMotsUndo];
-    if (mot == TAG_PIERRE && etat.nbMotsUndo > 0)
+    // Journal words are the most frequent; tags are below every journal kind.
+    const int genre = mot >> 27;
+    if (genre >= LIBERTE_RETIREE && genre <= VOISINE_OTEE)
+      DefaitJournal(mot);
+    else if (mot == TAG_PIERRE && etat.nbMotsUndo > 0)
       DefaitPierre();
     else if (mot == TAG_CAPTURE)
       DefaitCapture();
-    else if ((mot >> 27) >= LIBERTE_RETIREE && (mot >> 27) <= VOISINE_OTEE)
-      DefaitJournal(mot);
     else
       std::fputs("Probleme2 UndoIncremental\n", SortieConsole());
   }
