@@ -221,6 +221,19 @@ void PasseContreIlvane(FenetreJeu& f) {
   f.AfficheGoban();
 }
 
+// Starts a game on the cleared board: who plays which colour (`noir` is the
+// colour number Black plays with), the engine's label, the clocks and the mode.
+void CommencePartie(FenetreJeu& f, int noir, const char* couleurIlvane, int mode) {
+  VidePartie(f);
+  CouleurNoir = noir;
+  CouleurBlanc = Adversaire(noir);
+  f.FixeIlvanePasse("");
+  f.FixeCouleurIlvane(couleurIlvane);
+  PartieCommencee = 1;
+  RemiseAZeroChronos();
+  ModeJeu = mode;
+}
+
 }  // namespace
 
 void FixeChoixMoteur(ChoixMoteur choix) {
@@ -228,30 +241,16 @@ void FixeChoixMoteur(ChoixMoteur choix) {
 }
 
 void JouerNoirClick(FenetreJeu& f) {
-  VidePartie(f);
-  CouleurNoir = 2;
-  CouleurBlanc = 1;
-  f.FixeIlvanePasse("");
-  f.FixeCouleurIlvane(ILVANE_BLANCS);
-  PartieCommencee = 1;
+  CommencePartie(f, 2, ILVANE_BLANCS, MODE_CONTRE_ILVANE);
   DernierCoup = -1;
-  RemiseAZeroChronos();
   NbCoupsHistorique = NbCoupsJoues;
-  ModeJeu = MODE_CONTRE_ILVANE;
   CouleurAJouer = CouleurNoir;
   f.DessinePierres();
   f.AfficheGoban();
 }
 
 void JouerBlancClick(FenetreJeu& f) {
-  VidePartie(f);
-  CouleurNoir = 1;
-  CouleurBlanc = 2;
-  f.FixeIlvanePasse("");
-  f.FixeCouleurIlvane(ILVANE_NOIRS);
-  PartieCommencee = 1;
-  RemiseAZeroChronos();
-  ModeJeu = MODE_CONTRE_ILVANE;
+  CommencePartie(f, 1, ILVANE_NOIRS, MODE_CONTRE_ILVANE);
   const int32_t point = PremierCoupIlvane();
   CouleurAJouer = CouleurBlanc;
   f.DessinePierres();
@@ -262,16 +261,9 @@ void JouerBlancClick(FenetreJeu& f) {
 }
 
 void JouerLesDeuxClick(FenetreJeu& f) {
-  VidePartie(f);
+  CommencePartie(f, 1, ILVANE_NE_JOUE_PAS, MODE_DEUX_JOUEURS);
   CouleurAJouer = 1;
-  CouleurNoir = 1;
-  CouleurBlanc = 2;
-  f.FixeIlvanePasse("");
-  f.FixeCouleurIlvane(ILVANE_NE_JOUE_PAS);
-  PartieCommencee = 1;
   DernierCoup = -1;
-  RemiseAZeroChronos();
-  ModeJeu = MODE_DEUX_JOUEURS;
   // The cleared board is shown at once, as the other set-ups do.
   f.DessinePierres();
   f.AfficheGoban();
