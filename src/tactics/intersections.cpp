@@ -75,15 +75,12 @@ void MarqueIntersectionsATester() {
 }
 
 void CalculeJeuxIntersection() {
-  EnsembleIntersections* const ancienneA = TraceActiveA;
-  EnsembleIntersections* const ancienneB = TraceActiveB;
+  const GardeTracesActives garde;
   for (int32_t p = 0; p < NbIntersections; p++) {
     Vide(PrisesApresCoupAmi[p]);
     if (ATesterAmi[p]) ExamineIntersection(p, 1);
     if (ATesterEnnemi[p]) ExamineIntersection(p, 2);
   }
-  TraceActiveA = ancienneA;
-  TraceActiveB = ancienneB;
 }
 
 void ReinitialiseIntersections() {

@@ -280,19 +280,13 @@ const PriseDouble* TrouvePriseDouble(const ListePrisesDoubles& liste, int32_t a,
 // The stages.
 
 void CalculeMenacesDePrendre() {
-  EnsembleIntersections* const ancienneA = TraceActiveA;
-  EnsembleIntersections* const ancienneB = TraceActiveB;
+  const GardeTracesActives garde;
   VideListePrises(MenacesPrendre);
   for (int i = 0; i < PrisesACalculer.Nombre; i++) {
     const Prise& candidat = PrisesACalculer.Elements[i];
     if (TrouvePrise(PrisesValides, candidat.Ancre)) continue;
     Prise r = candidat;
-    Vide(r.TraceA);
-    Vide(r.TraceB);
-    TraceActiveA = &r.TraceA;
-    TraceActiveB = &r.TraceB;
-    r.Perdu = 0;
-    r.Prenable = 0;
+    OuvreCalculPrise(r);
     Vide(r.CoupsPrendre);
     Vide(r.CoupsSauver);
     ListeIntersections coups;
@@ -302,8 +296,6 @@ void CalculeMenacesDePrendre() {
     }
     DebugPrise = 0;
   }
-  TraceActiveA = ancienneA;
-  TraceActiveB = ancienneB;
 }
 
 void MenacesDoublesDePrendre() {

@@ -82,6 +82,15 @@ bool AjoutePrise(ListePrises& liste, const Prise& r) {
   return true;
 }
 
+void OuvreCalculPrise(Prise& r) {
+  Vide(r.TraceA);
+  Vide(r.TraceB);
+  TraceActiveA = &r.TraceA;
+  TraceActiveB = &r.TraceB;
+  r.Perdu = 0;
+  r.Prenable = 0;
+}
+
 // The move lists of a record hold MAX_COUPS_PRISE points: the moves beyond
 // are dropped, and the record holds the first ones.
 int CopieCoupsPrise(CoupsPrise& dest, const ListeIntersections& source, int32_t ancre) {
@@ -324,16 +333,10 @@ void InitialisePrises() {
 }
 
 void CalculeJeuxPrendre() {
-  EnsembleIntersections* const ancienneA = TraceActiveA;
-  EnsembleIntersections* const ancienneB = TraceActiveB;
+  const GardeTracesActives garde;
   for (int i = 0; i < PrisesACalculer.Nombre; i++) {
     Prise r = PrisesACalculer.Elements[i];
-    Vide(r.TraceA);
-    Vide(r.TraceB);
-    TraceActiveA = &r.TraceA;
-    TraceActiveB = &r.TraceB;
-    r.Perdu = 0;
-    r.Prenable = 0;
+    OuvreCalculPrise(r);
     int32_t coup = -1;
     if (ChercheCoupPrendre(r.Ancre, coup) == 4) {
       r.Prenable = 1;
@@ -355,8 +358,6 @@ void CalculeJeuxPrendre() {
     }
     DebugPrise = 0;
   }
-  TraceActiveA = ancienneA;
-  TraceActiveB = ancienneB;
 }
 
 void ReinitialisePrises() {

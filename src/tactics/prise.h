@@ -89,6 +89,27 @@ int CopieCoupsPrise(CoupsPrise& dest, const ListeIntersections& source, int32_t 
 // The record of the chain anchored at p, or null.
 const Prise* TrouvePrise(const ListePrises& liste, int32_t ancre);
 
+// Starts computing a record: its trace sets emptied and made the active ones,
+// its verdicts cleared.
+void OuvreCalculPrise(Prise& r);
+
+// Keeps the caller's active trace sets and gives them back at the end of the
+// scope: a stage points them at each record it computes.
+class GardeTracesActives {
+ public:
+  GardeTracesActives() : a_(TraceActiveA), b_(TraceActiveB) {}
+  ~GardeTracesActives() {
+    TraceActiveA = a_;
+    TraceActiveB = b_;
+  }
+  GardeTracesActives(const GardeTracesActives&) = delete;
+  GardeTracesActives& operator=(const GardeTracesActives&) = delete;
+
+ private:
+  EnsembleIntersections* const a_;
+  EnsembleIntersections* const b_;
+};
+
 // ---------------------------------------------------------------------------
 // Searches.
 
