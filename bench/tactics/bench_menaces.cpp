@@ -12,8 +12,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -24,16 +22,9 @@
 #include "tactics/intersections.h"
 #include "tactics/menaces.h"
 #include "tactics/prise.h"
+#include "temps_processeur.h"
 
 namespace {
-
-// Processor time of this thread in milliseconds: the machine may be busy with
-// other work, which wall-clock time would count.
-double MsProcesseurMenaces() {
-  timespec t;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
 
 // Runs of a stage on one position between two set-ups: the stages take a few
 // hundredths of a millisecond, the capture stage they read a few milliseconds.
@@ -65,9 +56,9 @@ void MesureStage(benchmark::State& state, Preparation preparation, Stage stage) 
       InitialisePrises();
       CalculeJeuxPrendre();
       preparation();
-      const double debut = MsProcesseurMenaces();
+      const double debut = MsProcesseur();
       for (int k = 0; k < RUNS_PAR_POSITION; k++) stage();
-      const double ms = MsProcesseurMenaces() - debut;
+      const double ms = MsProcesseur() - debut;
       iterationMs += ms;
       pireMs = std::max(pireMs, ms / RUNS_PAR_POSITION);
       mesures += RUNS_PAR_POSITION;

@@ -4,24 +4,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "diagramme.h"
 #include "positions_prise.h"
 #include "tactics/prise.h"
+#include "temps_processeur.h"
 
 namespace {
-
-// Processor time of this thread in milliseconds: the machine may be busy with
-// other work, which wall-clock time would count.
-double MsProcesseur() {
-  timespec t;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
 
 // Runs the stage on every position with `coups` moves (0: all of them).
 void JeuxPrendre(benchmark::State& state) {
