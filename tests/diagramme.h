@@ -30,4 +30,6 @@ inline Damier DamierDe(const std::string& diagramme) {
 }
 
 // The point at column x, row y (both from 1) of the current board.
-inline int32_t Pt(int x, int y) { return Intersection[x][y]; }
+inline int32_t Pt(int x, int y) {
+  return Intersection[x][y];
+}

@@ -5,4 +5,6 @@ int EvaluationEnCours = 0;
 int NumeroCoup = 1;
 
 // Until the analysis exists the engine always passes.
-void ChoisitCoup(int32_t& /*point*/, int& passe) { passe = 1; }
+void ChoisitCoup(int32_t& /*point*/, int& passe) {
+  passe = 1;
+}

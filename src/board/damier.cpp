@@ -34,7 +34,9 @@ struct EtatRequetes {
 
 EtatRequetes etat;
 
-int Col(int32_t p) { return Couleur(*etat.position, p); }
+int Col(int32_t p) {
+  return Couleur(*etat.position, p);
+}
 
 // Liberty flood from the stone q; true when the target is reached.
 bool InondeLibertes(int32_t q) {

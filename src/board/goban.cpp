@@ -78,10 +78,10 @@ void InitialiseGoban(int taille) {
   for (auto& colonne : Intersection)
     for (int32_t& p : colonne) p = -1;
 
-  int32_t* tables[] = {BordHaut,     BordBas,      BordGauche,   BordDroit,    Bord,
-                       SurLigne1,    Coin,         SurLigne2,    SurLigne3,    SurLigne4,
-                       SurLigne5,    Ligne1Gauche, Ligne1Droite, Ligne1Haut,   Ligne1Bas,
-                       Ligne2Gauche, Ligne2Droite, Ligne2Haut,   Ligne2Bas,    Ligne3Gauche,
+  int32_t* tables[] = {BordHaut,     BordBas,      BordGauche,   BordDroit,  Bord,
+                       SurLigne1,    Coin,         SurLigne2,    SurLigne3,  SurLigne4,
+                       SurLigne5,    Ligne1Gauche, Ligne1Droite, Ligne1Haut, Ligne1Bas,
+                       Ligne2Gauche, Ligne2Droite, Ligne2Haut,   Ligne2Bas,  Ligne3Gauche,
                        Ligne3Droite, Ligne3Haut,   Ligne3Bas};
   for (int32_t* t : tables)
     for (int p = 0; p < NB_INTERSECTIONS_MAX; p++) t[p] = 0;

@@ -18,7 +18,9 @@ inline constexpr int VIDE = 0;
 extern int32_t TailleGoban;
 extern int32_t NbIntersections;
 
-inline bool SurGoban(int32_t p) { return p >= 0 && p < NbIntersections; }
+inline bool SurGoban(int32_t p) {
+  return p >= 0 && p < NbIntersections;
+}
 
 // Per-point tables, valid for the first NbIntersections entries.
 extern int32_t CoordX[NB_INTERSECTIONS_MAX];  // column, 1 = left
@@ -65,7 +67,9 @@ int EstVoisin(int32_t p, int32_t q);
 int EstDiagonale(int32_t p, int32_t q);
 
 // A colour is 0 (empty), 1 or 2; Adversaire(1) is 2 and anything else gives 1.
-inline int Adversaire(int c) { return c == 1 ? 2 : 1; }
+inline int Adversaire(int c) {
+  return c == 1 ? 2 : 1;
+}
 
 // A set of 384 points, one bit each.
 struct EnsembleIntersections {
@@ -115,9 +119,13 @@ inline int Couleur(const Damier& d, int32_t p) {
 inline void PosePierre(Damier& d, int32_t p, int c) {
   d.Mots[p >> 4] |= static_cast<uint32_t>(c & 3) << (2 * (p & 15));
 }
-inline void OtePierre(Damier& d, int32_t p) { d.Mots[p >> 4] &= ~(3u << (2 * (p & 15))); }
+inline void OtePierre(Damier& d, int32_t p) {
+  d.Mots[p >> 4] &= ~(3u << (2 * (p & 15)));
+}
 
-inline int32_t PointKo(const Damier& d) { return static_cast<int32_t>(d.Mots[22] >> 22); }
+inline int32_t PointKo(const Damier& d) {
+  return static_cast<int32_t>(d.Mots[22] >> 22);
+}
 inline void FixePointKo(Damier& d, int32_t p) {
   d.Mots[22] = (d.Mots[22] & 0x3FFFFFu) | (static_cast<uint32_t>(p & 0x3FF) << 22);
 }

@@ -31,7 +31,9 @@ struct Liste {
 };
 
 namespace detail {
-inline bool MemePoint(int32_t a, int32_t b) { return ((a ^ b) & MASQUE_POINT) == 0; }
+inline bool MemePoint(int32_t a, int32_t b) {
+  return ((a ^ b) & MASQUE_POINT) == 0;
+}
 }  // namespace detail
 
 template <int N>

@@ -18,7 +18,9 @@ void Ecrit(std::FILE* f, const char* format, std::va_list args) {
 
 }  // namespace
 
-std::FILE* TraceJeu() { return etat.fichier ? etat.fichier : SortieErreurs(); }
+std::FILE* TraceJeu() {
+  return etat.fichier ? etat.fichier : SortieErreurs();
+}
 
 void OuvreTraceJeu(const char* nom) {
   FermeTraceJeu();
@@ -30,11 +32,19 @@ void FermeTraceJeu() {
   etat.fichier = nullptr;
 }
 
-std::FILE* SortieConsole() { return etat.console ? etat.console : stdout; }
-void FixeSortieConsole(std::FILE* f) { etat.console = f; }
+std::FILE* SortieConsole() {
+  return etat.console ? etat.console : stdout;
+}
+void FixeSortieConsole(std::FILE* f) {
+  etat.console = f;
+}
 
-std::FILE* SortieErreurs() { return etat.erreurs ? etat.erreurs : stderr; }
-void FixeSortieErreurs(std::FILE* f) { etat.erreurs = f; }
+std::FILE* SortieErreurs() {
+  return etat.erreurs ? etat.erreurs : stderr;
+}
+void FixeSortieErreurs(std::FILE* f) {
+  etat.erreurs = f;
+}
 
 void Signale(const char* format, ...) {
   std::va_list args;

@@ -7,8 +7,12 @@
 
 namespace {
 
-std::vector<int32_t> Vec(const Liste<4>& l) { return {l.begin(), l.end()}; }
-std::vector<int32_t> Vec(const Liste<8>& l) { return {l.begin(), l.end()}; }
+std::vector<int32_t> Vec(const Liste<4>& l) {
+  return {l.begin(), l.end()};
+}
+std::vector<int32_t> Vec(const Liste<8>& l) {
+  return {l.begin(), l.end()};
+}
 
 class Goban9 : public ::testing::Test {
  protected:

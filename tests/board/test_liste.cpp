@@ -94,8 +94,7 @@ TEST(Liste, FullListDropsAndReports) {
 TEST(Liste, EcritListeText) {
   EXPECT_EQ(Ecrit([](std::FILE* f) { EcritListe(f, "TableauCoups=", Liste<4>{}); }),
             "TableauCoups=0 elts:\n");
-  EXPECT_EQ(Ecrit([](std::FILE* f) { EcritListe(f, "L=", De<4>({3, -2})); }),
-            "L=2 elts: 3 -2\n");
+  EXPECT_EQ(Ecrit([](std::FILE* f) { EcritListe(f, "L=", De<4>({3, -2})); }), "L=2 elts: 3 -2\n");
 }
 
 }  // namespace
