@@ -36,9 +36,7 @@ constexpr int RUNS_PAR_POSITION = 20;
 template <class Preparation, class Stage>
 void MesureStage(benchmark::State& state, Preparation preparation, Stage stage) {
   const int coups = static_cast<int>(state.range(0));
-  std::vector<Damier> positions;
-  for (const PositionBanc& p : PositionsPrise)
-    if (coups == 0 || p.coups == coups) positions.push_back(DamierDe(p.diagramme));
+  const std::vector<Damier> positions = PositionsPriseAvec(coups);
   ReinitialiseIncremental();
   ReinitialisePrises();
   ReinitialiseMenaces();

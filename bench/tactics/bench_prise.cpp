@@ -17,9 +17,7 @@ namespace {
 // Runs the stage on every position with `coups` moves (0: all of them).
 void JeuxPrendre(benchmark::State& state) {
   const int coups = static_cast<int>(state.range(0));
-  std::vector<Damier> positions;
-  for (const PositionBanc& p : PositionsPrise)
-    if (coups == 0 || p.coups == coups) positions.push_back(DamierDe(p.diagramme));
+  const std::vector<Damier> positions = PositionsPriseAvec(coups);
   ReinitialiseIncremental();
   ReinitialisePrises();
 

@@ -5,6 +5,11 @@
 // to 20, 40 and 60 moves, and kept here so that the figures stay comparable.
 // '@' colour 1, 'O' colour 2, '.' empty.
 
+#include <vector>
+
+#include "board/goban.h"
+#include "diagramme.h"
+
 struct PositionBanc {
   int coups;
   unsigned graine;
@@ -313,3 +318,11 @@ inline constexpr PositionBanc PositionsPrise[] = {
      "@OO@.@@@@\n"
      ".@..O@@@.\n"},
 };
+
+// The kept positions of `coups` moves (0: all of them), as boards.
+inline std::vector<Damier> PositionsPriseAvec(int coups) {
+  std::vector<Damier> positions;
+  for (const PositionBanc& p : PositionsPrise)
+    if (coups == 0 || p.coups == coups) positions.push_back(DamierDe(p.diagramme));
+  return positions;
+}
