@@ -87,10 +87,6 @@ bool CompteTropDePierres(int32_t q) {
   return false;
 }
 
-// Counts the liberties of the opponent chain through q (generation A), marking
-// its stones with generation B so that it is examined once.
-bool OpposantAssezDeLibertes(int32_t q, int opposant, int n);
-
 bool InondeOpposant(int32_t q, int opposant, int n) {
   etat.pierres.Pose(q);
   for (int32_t r : Voisins[q]) {
@@ -108,6 +104,8 @@ bool InondeOpposant(int32_t q, int opposant, int n) {
   return false;
 }
 
+// Counts the liberties of the opponent chain through q (generation A), marking
+// its stones with generation B so that it is examined once.
 bool OpposantAssezDeLibertes(int32_t q, int opposant, int n) {
   Vide(etat.libertesAdverses);
   if (n <= 0) return true;
