@@ -554,12 +554,18 @@ bool Findlib(const Arguments& args, std::string& texte) {
 // The capture search on the incremental board built from the game position,
 // at full strength whatever the last genmove left: no time pressure, no
 // trial-move shortcuts. The searches take back every move they play.
+// premier moves first: the game's ko ban is kept unless it is premier's own
+// ko point (premier's stones all around it), which premier may fill.
 class RechercheTactique {
  public:
-  RechercheTactique() : panic_(PanicMode), evaluation_(EvaluationEnCours) {
+  explicit RechercheTactique(int premier) : panic_(PanicMode), evaluation_(EvaluationEnCours) {
     PanicMode = 0;
     EvaluationEnCours = 0;
-    InitialiseDamierIncremental(etat.Jeu.Position);
+    Damier d = etat.Jeu.Position;
+    const int32_t ko = PointKo(d);
+    if (SurGoban(ko) && NombreVoisins(d, ko, premier) == Voisins[ko].Nombre)
+      FixePointKo(d, COUP_PASSE);
+    InitialiseDamierIncremental(d);
   }
   ~RechercheTactique() {
     PanicMode = panic_;
@@ -581,7 +587,7 @@ std::string EcritResultat(bool trouve, int32_t coup) {
 bool Attack(const Arguments& args, std::string& texte) {
   int32_t p;
   if (!LitPierre(args, p, texte)) return false;
-  RechercheTactique recherche;
+  RechercheTactique recherche(Adversaire(Couleur(etat.Jeu.Position, p)));
   int32_t coup = COUP_PASSE;
   const bool trouve = ChercheCoupPrendre(p, coup) != 0;
   texte = EcritResultat(trouve, coup);
@@ -591,7 +597,7 @@ bool Attack(const Arguments& args, std::string& texte) {
 bool Defend(const Arguments& args, std::string& texte) {
   int32_t p;
   if (!LitPierre(args, p, texte)) return false;
-  RechercheTactique recherche;
+  RechercheTactique recherche(Couleur(etat.Jeu.Position, p));
   int32_t coup = COUP_PASSE;
   const bool trouve = ChercheCoupSauver(p, coup) != 0;
   texte = EcritResultat(trouve, coup);
@@ -604,7 +610,7 @@ bool Defend(const Arguments& args, std::string& texte) {
 bool LadderAttack(const Arguments& args, std::string& texte) {
   int32_t p;
   if (!LitPierre(args, p, texte)) return false;
-  RechercheTactique recherche;
+  RechercheTactique recherche(Adversaire(Couleur(etat.Jeu.Position, p)));
   const String* s = StringIntersection[p];
   if (!s || s->NbLibertes() != 2) return Echec(texte, "string must have exactly 2 liberties");
   const int attaquant = Adversaire(s->Color);

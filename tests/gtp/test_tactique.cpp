@@ -59,6 +59,14 @@ const std::vector<Probleme> Problemes = {
     {"net", {"w E5", "b D5", "b E6", "b G4", "b D3"}, "attack E5", {"1 F5"}},
     {"out of the net", {"w E5", "b D5", "b E6", "b G4", "b D3"}, "defend E5", {"1 F5", "1 E4"}},
     {"a safe group", {"b D4", "b D5", "w F6"}, "attack D4", {"0"}},
+    {"the ko retake is banned",
+     {"b E6", "b D5", "b E4", "w F6", "w G5", "w F4", "w E5", "b F5"},
+     "attack F5",
+     {"0"}},
+    {"the ko is filled",
+     {"b E6", "b D5", "b E4", "w F6", "w G5", "w F4", "w E5", "b F5"},
+     "defend F5",
+     {"1 E5"}},
 };
 
 class TactiqueTest : public ::testing::TestWithParam<Probleme> {
