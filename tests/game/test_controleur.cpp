@@ -318,6 +318,16 @@ TEST_F(ControleurTest, ResignationAnnouncesTheOtherSide) {
   EXPECT_EQ(PartieFinie, 1);
   ClicGoban(f, Pt(5, 5));
   EXPECT_EQ(Couleur(DamierCourant, Pt(5, 5)), 0);
+  // After the end a pass, like a click, only asks for a new game.
+  reponses = {Pt(3, 3)};
+  f.Oublie();
+  PasseClick(f);
+  EXPECT_EQ(f.Appels, (Appels{"IlvanePasse ", "Message Cliquez sur Jouer Blanc, Jouer Noir ou "
+                                              "Jouer a Deux pour une nouvelle partie."}));
+  EXPECT_EQ(appelsMoteur, 0);
+  EXPECT_EQ(NbCoupsJoues, 0);
+  EXPECT_EQ(Couleur(DamierCourant, Pt(3, 3)), 0);
+  reponses.clear();
 
   JouerBlancClick(f);
   EXPECT_EQ(PartieFinie, 0);
