@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "analysis/choix.h"
+#include "base/reglages.h"
+#include "base/trace.h"
 #include "board/damier.h"
 #include "board/incremental.h"
 #include "game/chrono.h"
 #include "game/partie.h"
-#include "game/trace.h"
 #include "gtp/sgf.h"
 #include "tactics/prise.h"
 #include "version.h"
@@ -558,25 +559,21 @@ bool Findlib(const Arguments& args, std::string& texte) {
 // ko point (premier's stones all around it), which premier may fill.
 class RechercheTactique {
  public:
-  explicit RechercheTactique(int premier) : panic_(PanicMode), evaluation_(EvaluationEnCours) {
-    PanicMode = 0;
-    EvaluationEnCours = 0;
+  explicit RechercheTactique(int premier) : reglages_(Reglages) {
+    Reglages.PanicMode = 0;
+    Reglages.EvaluationEnCours = false;
     Damier d = etat.Jeu.Position;
     const int32_t ko = PointKo(d);
     if (SurGoban(ko) && NombreVoisins(d, ko, premier) == Voisins[ko].Nombre)
       FixePointKo(d, COUP_PASSE);
     InitialiseDamierIncremental(d);
   }
-  ~RechercheTactique() {
-    PanicMode = panic_;
-    EvaluationEnCours = evaluation_;
-  }
+  ~RechercheTactique() { Reglages = reglages_; }
   RechercheTactique(const RechercheTactique&) = delete;
   RechercheTactique& operator=(const RechercheTactique&) = delete;
 
  private:
-  int panic_;
-  int evaluation_;
+  ReglagesRecherche reglages_;
 };
 
 // "1 <move>" when the search found one, "0" otherwise.
