@@ -555,18 +555,12 @@ bool Findlib(const Arguments& args, std::string& texte) {
 // The capture search on the incremental board built from the game position,
 // at full strength whatever the last genmove left: no time pressure, no
 // trial-move shortcuts. The searches take back every move they play.
-// premier moves first: the game's ko ban is kept unless it is premier's own
-// ko point (premier's stones all around it), which premier may fill.
 class RechercheTactique {
  public:
-  explicit RechercheTactique(int premier) : reglages_(Reglages) {
+  RechercheTactique() : reglages_(Reglages) {
     Reglages.PanicMode = 0;
     Reglages.EvaluationEnCours = false;
-    Damier d = etat.Jeu.Position;
-    const int32_t ko = PointKo(d);
-    if (SurGoban(ko) && NombreVoisins(d, ko, premier) == Voisins[ko].Nombre)
-      FixePointKo(d, COUP_PASSE);
-    InitialiseDamierIncremental(d);
+    InitialiseDamierIncremental(etat.Jeu.Position);
   }
   ~RechercheTactique() { Reglages = reglages_; }
   RechercheTactique(const RechercheTactique&) = delete;
@@ -584,19 +578,43 @@ std::string EcritResultat(bool trouve, int32_t coup) {
 bool Attack(const Arguments& args, std::string& texte) {
   int32_t p;
   if (!LitPierre(args, p, texte)) return false;
-  RechercheTactique recherche(Adversaire(Couleur(etat.Jeu.Position, p)));
+  RechercheTactique recherche;
   int32_t coup = COUP_PASSE;
   const bool trouve = ChercheCoupPrendre(p, coup) != 0;
   texte = EcritResultat(trouve, coup);
   return true;
 }
 
+// The chain's liberty that the owner may play and that leaves the chain the
+// most liberties (the first in the chain's order on a tie), or COUP_PASSE.
+int32_t MeilleureExtension(int32_t p) {
+  const String* s = StringIntersection[p];
+  int32_t meilleure = COUP_PASSE;
+  int libertesMax = -1;
+  for (int32_t l : s->Libertes) {
+    if (!CoupLegalIncremental(l, s->Color)) continue;
+    const int n = NbLibertesApresIncremental(l, s->Color);
+    if (n > libertesMax) {
+      libertesMax = n;
+      meilleure = l;
+    }
+  }
+  return meilleure;
+}
+
+// A chain the capture search cannot take needs no rescue: as GNU Go does, it
+// is defended ("1"), by the move that extends it most.
 bool Defend(const Arguments& args, std::string& texte) {
   int32_t p;
   if (!LitPierre(args, p, texte)) return false;
-  RechercheTactique recherche(Couleur(etat.Jeu.Position, p));
+  RechercheTactique recherche;
   int32_t coup = COUP_PASSE;
-  const bool trouve = ChercheCoupSauver(p, coup) != 0;
+  bool trouve = ChercheCoupSauver(p, coup) != 0;
+  int32_t prise = COUP_PASSE;
+  if (!trouve && ChercheCoupPrendre(p, prise) == 0) {
+    trouve = true;
+    coup = MeilleureExtension(p);
+  }
   texte = EcritResultat(trouve, coup);
   return true;
 }
@@ -607,7 +625,7 @@ bool Defend(const Arguments& args, std::string& texte) {
 bool LadderAttack(const Arguments& args, std::string& texte) {
   int32_t p;
   if (!LitPierre(args, p, texte)) return false;
-  RechercheTactique recherche(Adversaire(Couleur(etat.Jeu.Position, p)));
+  RechercheTactique recherche;
   const String* s = StringIntersection[p];
   if (!s || s->NbLibertes() != 2) return Echec(texte, "string must have exactly 2 liberties");
   const int attaquant = Adversaire(s->Color);
