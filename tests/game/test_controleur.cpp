@@ -320,8 +320,9 @@ TEST_F(ControleurTest, ResignationAnnouncesTheOtherSide) {
   reponses = {Pt(3, 3)};
   f.Oublie();
   PasseClick(f);
-  EXPECT_EQ(f.Appels, (Appels{"IlvanePasse ", "Message Cliquez sur Jouer Blanc, Jouer Noir ou "
-                                              "Jouer a Deux pour une nouvelle partie."}));
+  EXPECT_EQ(f.Appels, (Appels{"IlvanePasse ",
+                              "Message Cliquez sur Jouer Blanc, Jouer Noir ou "
+                              "Jouer a Deux pour une nouvelle partie."}));
   EXPECT_EQ(appelsMoteur, 0);
   EXPECT_EQ(NbCoupsJoues, 0);
   EXPECT_EQ(Couleur(DamierCourant, Pt(3, 3)), 0);
