@@ -5,7 +5,7 @@
 #include "board/incremental.h"
 #include "board/libertes.h"
 #include "game/trace.h"
-#include "rules/buts.h"
+#include "rules/motifs.h"
 #include "rules/codes.h"
 #include "rules/regle.h"
 #include "tactics/rapide.h"
@@ -156,13 +156,17 @@ void AjouteOeilRegle(const MatchedRule& r, int couleur) {
 
 }  // namespace
 
+// One whole-board match is all the stage needs: registering the goal for
+// incremental matching (StartMatching, StopMatching) would build and drop the
+// per-point window index twice for nothing, two thirds of the stage's time.
+// The matches, and the records given back to the pool at the end, are the same.
 void InitialiseYeuxPatterns(int couleur) {
   if (couleur != 1 && couleur != 2) return;
-  StartMatching(couleur, GoalKind::Oeil);
-  const MatchedRules& s = MatchedRulesOeil;
+  MatchBoardBothTypes(couleur, GoalKind::Oeil);
+  MatchedRules& s = MatchedRulesOeil;
   for (int i = 0; i < s.NbGRules; i++) AjouteOeilRegle(*s.GRules[i], couleur);
   for (int i = 0; i < s.NbGiRules; i++) AjouteOeilRegle(*s.GiRules[i], couleur);
-  StopMatching(couleur, GoalKind::Oeil);
+  ClearMatchedRules(s);
 }
 
 const TableYeux& TableDesYeux() {
