@@ -206,18 +206,18 @@ TEST_F(OeilTest, EstOeilSelonLaRegleSurDesPositionsAleatoires) {
     for (int32_t p = 0; p < 81; p++) r.c[p] = Couleur(DamierIncremental, p);
     const Instantane avant = Instantane::Prend();
     const Empreinte empreinte = Empreinte::Prend();
+    SCOPED_TRACE(testing::Message() << "position " << partie << "\n"
+                                    << DiagrammeDe(DamierIncremental));
 
     for (int32_t p = 0; p < 81; p++)
       for (int c = 1; c <= 2; c++) {
-        SCOPED_TRACE(testing::Message() << "position " << partie << " point " << p << " colour "
-                                        << c << "\n" << DiagrammeDe(DamierIncremental));
         EnsembleListe coups, region;
         Vide(coups);
         Vide(region);
         const bool oeil = EstOeil(p, c, region);
         const BornesOeil ref = OeilReference(r, p, c);
-        ASSERT_TRUE(!ref.min || oeil) << "an eye by the rule";
-        ASSERT_TRUE(ref.max || !oeil) << "no eye by the rule";
+        ASSERT_TRUE(!ref.min || oeil) << "an eye by the rule: point " << p << " colour " << c;
+        ASSERT_TRUE(ref.max || !oeil) << "no eye by the rule: point " << p << " colour " << c;
         yeux += oeil;
         ASSERT_EQ(region.Nombre(), oeil ? 1 + Voisins8[p].Nombre : 0);
         // The other tests on every point, for the board's sake.
@@ -226,7 +226,7 @@ TEST_F(OeilTest, EstOeilSelonLaRegleSurDesPositionsAleatoires) {
         OeilDouble(p, c, region);
         OeilDoubleParPrise(coups, p, c, region);
         EmpecherOeilDouble(coups, p, c, region);
-        ASSERT_TRUE(Empreinte::Prend() == empreinte);
+        ASSERT_TRUE(Empreinte::Prend() == empreinte) << "point " << p << " colour " << c;
       }
     ASSERT_TRUE(Instantane::Prend() == avant);
   }
