@@ -6,9 +6,8 @@
 
 #include "analysis/influence.h"
 #include "analysis/viestatique.h"
+#include "base/trace.h"
 #include "board/incremental.h"
-#include "game/chrono.h"
-#include "game/trace.h"
 #include "tactics/intersections.h"
 #include "tactics/menaces.h"
 #include "tactics/prise.h"
@@ -16,6 +15,16 @@
 EtatAnalyse Analyse;
 
 namespace {
+
+SourceSecondes sourceSecondes = nullptr;
+
+// Seconds for the timing lines: the source given, else the time since the
+// first call.
+double Secondes() {
+  if (sourceSecondes) return sourceSecondes();
+  static const auto origine = std::chrono::steady_clock::now();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - origine).count();
+}
 
 // ---------------------------------------------------------------------------
 // The stages. Each runs its module and copies its counters into Analyse.
@@ -152,18 +161,22 @@ const char* NomEtape(EtapeAnalyse etape) {
 
 void AnalyseComplete() {
   const bool lignes = !Silence;
-  if (lignes) Console("chrono au depart %f sec.\n", SecondesChrono());
+  if (lignes) Console("chrono au depart %f sec.\n", Secondes());
   for (const Etape& etape : EtapesCompletes) {
     Execute(etape);
     if (!lignes) continue;
     if (etape.Compteurs) etape.Compteurs();
-    Console("chrono apres %s %f sec.\n", etape.Nom, SecondesChrono());
+    Console("chrono apres %s %f sec.\n", etape.Nom, Secondes());
     std::fflush(SortieConsole());
   }
 }
 
 void AnalyseCourte() {
   for (EtapeAnalyse numero : EtapesCourtes) Execute(EtapesCompletes[numero]);
+}
+
+void FixeChronoAnalyse(SourceSecondes source) {
+  sourceSecondes = source;
 }
 
 void ReinitialiseAnalyse() {

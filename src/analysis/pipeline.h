@@ -71,5 +71,11 @@ void AnalyseComplete();
 // (normally with EvaluationEnCours on). Writes no line.
 void AnalyseCourte();
 
+// Where the timing lines read their seconds: the game's stopwatch (time since
+// the engine's turn began), which the program hands over at start-up. Until
+// then (tests, benchmarks), the seconds since the first timing line.
+using SourceSecondes = double (*)();
+void FixeChronoAnalyse(SourceSecondes source);
+
 // Zeroes the counters and times (for tests).
 void ReinitialiseAnalyse();
