@@ -1,7 +1,7 @@
 // The full and the short analysis on the 30 fixed 9x9 positions of
-// tactics/positions_prise.h: median, mean and worst milliseconds per analysis
-// (processor time), and the mean milliseconds of each stage (wall time, from
-// the pipeline's own stage times).
+// tactics/positions_prise.h: median, mean and worst milliseconds per analysis,
+// and the mean milliseconds of each stage, all in processor time (the machine
+// is shared: wall time would count the others' work).
 //
 // The short analysis is measured as the move choice runs it: after the full
 // analysis of the position, on trial moves of both colours (every fourth empty
@@ -26,23 +26,24 @@ namespace {
 
 struct Mesures {
   std::vector<double> ms;
-  double secondesEtapes[NOMBRE_ETAPES] = {};
+  double msEtapes[NOMBRE_ETAPES] = {};
   int64_t executionsEtapes[NOMBRE_ETAPES] = {};
-  int64_t avant[NOMBRE_ETAPES] = {};
 
-  // Before the analysis measured: which stages it runs is seen afterwards.
-  void Ouvre() { std::copy(Analyse.Executions, Analyse.Executions + NOMBRE_ETAPES, avant); }
-
-  void Ajoute(double duree) {
-    ms.push_back(duree);
-    for (int e = 0; e < NOMBRE_ETAPES; e++) {
-      if (Analyse.Executions[e] == avant[e]) continue;
-      secondesEtapes[e] += Analyse.Secondes[e];
+  // Times the pipeline; then, from the same position, its stages one by one.
+  template <size_t N>
+  void Analyse(void (*pipeline)(), const EtapeAnalyse (&etapes)[N]) {
+    const double debut = MsProcesseur();
+    pipeline();
+    ms.push_back(MsProcesseur() - debut);
+    for (EtapeAnalyse e : etapes) {
+      const double debutEtape = MsProcesseur();
+      ExecuteEtape(e);
+      msEtapes[e] += MsProcesseur() - debutEtape;
       executionsEtapes[e]++;
     }
   }
 
-  void Rapporte(benchmark::State& state, int64_t analyses) {
+  void Rapporte(benchmark::State& state) {
     std::sort(ms.begin(), ms.end());
     double total = 0;
     for (double m : ms) total += m;
@@ -53,13 +54,14 @@ struct Mesures {
       if (executionsEtapes[e] == 0) continue;
       std::string nom = std::string("ms ") + NomEtape(static_cast<EtapeAnalyse>(e));
       std::replace(nom.begin(), nom.end(), ' ', '_');
-      state.counters[nom] = secondesEtapes[e] * 1000.0 / static_cast<double>(analyses);
+      state.counters[nom] = msEtapes[e] / static_cast<double>(executionsEtapes[e]);
     }
   }
 };
 
 void Prepare() {
   Silence = true;
+  OuvreTraceJeu("/dev/null");
   ReinitialiseIncremental();
   ReinitialiseAnalyse();
   ReinitialiseReglages();
@@ -72,14 +74,12 @@ void AnalyseCompletePositions(benchmark::State& state) {
   for (auto _ : state) {
     for (const Damier& d : positions) {
       InitialiseDamierIncremental(d);
-      mesures.Ouvre();
-      const double debut = MsProcesseur();
-      AnalyseComplete();
-      mesures.Ajoute(MsProcesseur() - debut);
+      mesures.Analyse(AnalyseComplete, EtapesAnalyseComplete);
       benchmark::DoNotOptimize(Analyse.ValeurTerritoire);
     }
   }
-  mesures.Rapporte(state, static_cast<int64_t>(mesures.ms.size()));
+  FermeTraceJeu();
+  mesures.Rapporte(state);
   state.counters["positions"] = static_cast<double>(positions.size());
 }
 
@@ -101,17 +101,15 @@ void AnalyseCourtePositions(benchmark::State& state) {
         if (Couleur(DamierIncremental, p) != VIDE || n++ % 4 != 0) continue;
         const CoupTemporaire coup(p, 1 + (n / 4) % 2);
         if (!coup) continue;
-        mesures.Ouvre();
-        const double debut = MsProcesseur();
-        AnalyseCourte();
-        mesures.Ajoute(MsProcesseur() - debut);
+        mesures.Analyse(AnalyseCourte, EtapesAnalyseCourte);
         coups++;
         benchmark::DoNotOptimize(Analyse.ValeurTerritoire);
       }
     }
   }
   Reglages.EvaluationEnCours = false;
-  mesures.Rapporte(state, coups);
+  FermeTraceJeu();
+  mesures.Rapporte(state);
   state.counters["coups_essayes"] = static_cast<double>(coups);
 }
 
