@@ -21,8 +21,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/liste.h"
 #include "board/goban.h"
-#include "board/liste.h"
 
 // Room of a per-point move list.
 inline constexpr int MAX_COUPS_POINT_OEIL = 9;

@@ -4,8 +4,8 @@
 #include "analysis/pointsoeil.h"
 #include "analysis/viestatique.h"
 #include "analysis/yeux.h"
+#include "base/trace.h"
 #include "board/incremental.h"
-#include "game/trace.h"
 
 TableRegions RegionsChen;
 

@@ -24,9 +24,9 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/liste.h"
 #include "board/damier.h"
 #include "board/goban.h"
-#include "board/liste.h"
 
 inline constexpr int MAX_REGIONS = 100;
 inline constexpr int MAX_INTERSECTIONS_REGIONS = NB_INTERSECTIONS_MAX;
