@@ -8,8 +8,8 @@
 Engine 1 takes Black in odd games, engine 2 in even ones. Each game is saved as
 SGF in the output folder and, when it ends by two passes or by the move limit,
 scored by GNU Go with Chinese rules (loadsgf, then final_score). An engine that
-dies, does not answer in time, answers something that is not a legal move or
-resigns loses the game, and the game's line says why. The last lines give the
+dies, does not answer in time (or uses up its main time, with --main-time),
+answers something that is not a legal move or resigns loses the game, and the game's line says why. The last lines give the
 wins, engine 1's win rate with its 95% confidence interval (Wilson; a draw
 counts half) and each engine's time per move. Python 3 standard library only.
 """
@@ -183,7 +183,10 @@ class Match:
             m = self.moteurs[i]
             try:
                 m.assure()
-                for c in ("boardsize %d" % o.size, "clear_board", "komi %g" % o.komi):
+                reglages = ["boardsize %d" % o.size, "clear_board", "komi %g" % o.komi]
+                if o.main_time:
+                    reglages.append("time_settings %d 0 0" % o.main_time)
+                for c in reglages:
                     ok, texte = m.envoie(c, o.timeout)
                     if not ok:
                         return fin(*perd(i, "refused '%s': %s" % (c, texte), "F"))
@@ -192,15 +195,23 @@ class Match:
                 return fin(*perd(i, str(p), "F"))
 
         couleur, passes = "B", 0
+        restant = [float(o.main_time)] * 2
         while len(coups) < o.max_moves:
             i, autre = joueurs[couleur], joueurs[adverse(couleur)]
-            debut = time.monotonic()
             try:
+                if o.main_time:
+                    self.moteurs[i].envoie("time_left %s %d 0" % (NOMS[couleur], max(0, int(restant[i]))),
+                                           o.timeout)
+                debut = time.monotonic()
                 ok, texte = self.moteurs[i].envoie("genmove " + NOMS[couleur], o.timeout)
             except Panne as p:
                 self.moteurs[i].arrete(False)
                 return fin(*perd(i, str(p), "T" if "within" in str(p) else "F"))
-            self.temps[i].append(time.monotonic() - debut)
+            duree = time.monotonic() - debut
+            self.temps[i].append(duree)
+            restant[i] -= duree
+            if o.main_time and restant[i] < 0:
+                return fin(*perd(i, "ran out of its %d s" % o.main_time, "T"))
             if not ok:
                 return fin(*perd(i, "failed on genmove: %s" % texte, "F"))
             if texte.lower() == "resign":
@@ -311,6 +322,10 @@ def main():
                         help="moves after which a game stops and is scored as it stands (default 300)")
     parser.add_argument("--timeout", type=float, default=60.0,
                         help="seconds an engine may take for one answer before it loses (default 60)")
+    parser.add_argument("--main-time", type=int, default=0,
+                        help="seconds of main time for each side and game, no byo-yomi: sent with "
+                             "time_settings and time_left, and an engine that uses them up loses "
+                             "(default 0: no time limit)")
     parser.add_argument("--out", default="match", help="folder for the SGF files (default ./match)")
     parser.add_argument("--scorer", default=gnugo() + " --mode gtp --chinese-rules",
                         help="the GTP engine that scores finished games (default GNU Go, Chinese rules)")
