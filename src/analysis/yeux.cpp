@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/trace.h"
 #include "board/incremental.h"
 #include "board/libertes.h"
-#include "game/trace.h"
 #include "rules/codes.h"
 #include "rules/motifs.h"
 #include "rules/regle.h"

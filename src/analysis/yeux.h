@@ -17,8 +17,8 @@
 
 #include <cstdint>
 
+#include "base/liste.h"
 #include "board/goban.h"
-#include "board/liste.h"
 
 inline constexpr int NOMBRE_YEUX_MAX = 120;
 // Room of the move lists of an eye.

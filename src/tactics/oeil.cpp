@@ -1,8 +1,8 @@
 #include "tactics/oeil.h"
 
+#include "base/trace.h"
 #include "board/incremental.h"
 #include "board/libertes.h"
-#include "game/trace.h"
 
 namespace {
 
