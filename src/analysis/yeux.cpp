@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "base/trace.h"
 #include "board/incremental.h"
 #include "board/libertes.h"
-#include "game/trace.h"
-#include "rules/motifs.h"
 #include "rules/codes.h"
+#include "rules/motifs.h"
 #include "rules/regle.h"
 #include "tactics/rapide.h"
 

@@ -17,8 +17,8 @@
 
 #include <cstdint>
 
+#include "base/liste.h"
 #include "board/goban.h"
-#include "board/liste.h"
 
 inline constexpr int NOMBRE_YEUX_MAX = 120;
 // Room of the move lists of an eye.
@@ -30,7 +30,7 @@ struct Oeil {
   int32_t Couleur = 0;  // whose eye it is
   // Top-left point (column, row) and extent of the window it was found in.
   int32_t x = 0, y = 0, w = 0, h = 0;
-  int32_t Ancre = 0;  // anchor of the string holding the rule's first concerned point
+  int32_t Ancre = 0;           // anchor of the string holding the rule's first concerned point
   CoupsOeil CoupsAtteindre{};  // moves that make the eye
   CoupsOeil CoupsEmpecher{};   // moves that spoil it
   int32_t Sur = 0;             // 1: the eye exists now; 0: it is only possible
