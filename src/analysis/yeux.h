@@ -16,6 +16,7 @@
 // in conflict are merged on insertion instead of being counted twice.
 
 #include <cstdint>
+#include <cstdio>
 
 #include "base/liste.h"
 #include "board/goban.h"
@@ -125,6 +126,12 @@ inline VueYeux YeuxDeCouleur(int couleur, const TableYeux& t = TableDesYeux()) {
 inline VueYeux YeuxDeString(int32_t ancre, const TableYeux& t = TableDesYeux()) {
   return VueYeux(t, VueYeux::Filtre::Ancre, ancre);
 }
+
+// A picture of a table for the trace and the debug commands: the count, then
+// one line per eye, for instance
+//   NombreYeuxValides 1
+//   0: couleur 1 fenetre 4 2 4x3 ancre 13 sur 0 regle 1 atteindre 14 empecher 14 22
+void EcritYeux(std::FILE* f, const TableYeux& t);
 
 // Empties the analysis's eye table (for tests).
 void ReinitialiseYeux();
