@@ -65,7 +65,9 @@ int YeuxEnConflit(const Oeil& a, const Oeil& b);
 // with no eye of the table and returns 1. Otherwise merges it into the eyes it
 // conflicts with (a possible eye takes a rule eye's moves, a sure eye replaces
 // a possible one) and returns 0. A full table reports
-// "Erreur NOMBRE_YEUX_MAX AjouteOeil" and drops the eye (0).
+// "Erreur NOMBRE_YEUX_MAX AjouteOeil" and drops the eye (0); a move that finds
+// no room in a merged list is reported ("Pb AjouteOeil MAX_COUPS_OEIL <move>")
+// and dropped.
 int AjouteOeil(TableYeux& table, const Oeil& oeil);
 // The same on the analysis's eye table.
 int AjouteOeil(const Oeil& oeil);
@@ -74,7 +76,11 @@ int AjouteOeil(const Oeil& oeil);
 // colour 1, then for colour 2.
 void InitialiseYeux();
 // Matches the eye rules for the colour on the whole board and adds an eye for
-// every G record (sure), then every GI record (possible, with its moves).
+// every G record (sure), then every GI record (possible, with its moves), named
+// by the string of the record's first concerned point. A record whose point is
+// empty ("Pb1"), has no string ("Pb2") or holds a stone of the other colour
+// ("Pb3 InitialiseYeuxPatterns <point>") is reported and skipped. The matched
+// records go back to the pool; incremental matching is left as it was.
 void InitialiseYeuxPatterns(int couleur);
 
 // ---------------------------------------------------------------------------
