@@ -199,7 +199,10 @@ regle Oeil G Centre
   const std::string texte = erreurs.Texte();
   EXPECT_NE(texte.find("Pb3 InitialiseYeuxPatterns 70\n"), std::string::npos) << texte;
   EXPECT_NE(texte.find("Pb1 InitialiseYeuxPatterns 60\n"), std::string::npos) << texte;
-  ASSERT_EQ(NombreYeuxValides(), 2);
+  EXPECT_EQ(Ecrit([](std::FILE* f) { EcritYeux(f, TableDesYeux()); }),
+            "NombreYeuxValides 2\n"
+            "0: couleur 1 fenetre 4 2 4x3 ancre 13 sur 1 regle 1 atteindre empecher\n"
+            "1: couleur 2 fenetre 2 6 3x3 ancre 46 sur 1 regle 1 atteindre empecher\n");
   for (int c = 1; c <= 2; c++) {
     int n = 0;
     for (const Oeil& e : YeuxDeCouleur(c)) {
