@@ -441,6 +441,28 @@ TEST_F(RegionsTest, AuDelaDeCentRegions) {
   for (int32_t p = dernier + 1; p < NbIntersections; p++) EXPECT_EQ(RegionDe(p, 1), nullptr);
 }
 
+// Two regions meeting through an empty diagonal point are linked, in every
+// orientation; a stone on that point unlinks them, and points a knight's move
+// or three lines apart are never linked.
+TEST_F(RegionsTest, RegionsLieesParUnPointDiagonalVide) {
+  static RegionChen r, r2;
+  for (int k = 0; k < 8; k++)
+    for (auto [q, lie] : {std::pair{Pt(5, 5), 1}, {Pt(5, 3), 1}, {Pt(5, 4), 0}, {Pt(3, 6), 0}}) {
+      ViderDamier(VieStatique.DamierVieStatique);
+      Vide(r.Points);
+      Vide(r.EnsemblePoints);
+      Vide(r2.EnsemblePoints);
+      Ajoute(r.Points, Image(Pt(3, 3), k, 9));
+      Ajoute(r.EnsemblePoints, Image(Pt(3, 3), k, 9));
+      Ajoute(r2.EnsemblePoints, Image(q, k, 9));
+      EXPECT_EQ(RegionsLiees(r, r2), lie) << k << " " << q;
+      PosePierre(VieStatique.DamierVieStatique, Image(Pt(4, 4), k, 9), 1);
+      if (q == Pt(5, 5)) {
+        EXPECT_EQ(RegionsLiees(r, r2), 0) << k;
+      }
+    }
+}
+
 // The debug pictures of the eye points and of the regions, byte for byte.
 TEST_F(RegionsTest, ImprimeOeilsEtRegions) {
   AnalyseReference(DamierDe(R"(
