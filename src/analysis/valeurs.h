@@ -39,6 +39,7 @@
 
 #include <cstdint>
 
+#include "board/damier.h"
 #include "board/goban.h"
 #include "board/liste.h"
 
