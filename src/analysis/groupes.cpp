@@ -243,7 +243,8 @@ void Renumerote() {
   for (int g = 1; g < Groupes.Fin; g++)
     if (travail.Nouveau[g]) travail.Nouveau[g] = ++n;
   for (int g = 1; g < Groupes.Fin; g++)
-    if (travail.Nouveau[g]) travail.CouleurAncienne[travail.Nouveau[g]] = travail.CouleurAncienne[g];
+    if (travail.Nouveau[g])
+      travail.CouleurAncienne[travail.Nouveau[g]] = travail.CouleurAncienne[g];
   Groupes.Fin = n + 1;
   for (int g = 1; g <= n; g++) Groupes.Table[g].Initialise(g, travail.CouleurAncienne[g]);
   for (int32_t p = 0; p < NbIntersections; p++) Groupes.GroupePoint[p] = 0;
@@ -308,7 +309,8 @@ void CalculeGroupesAdjacents() {
     if (c == VIDE) continue;
     for (int32_t q : Voisins[p]) {
       const int cq = Couleur(DamierIncremental, q);
-      if (cq != VIDE && cq != c) AjoutePaireAdjacente(Groupes.GroupePoint[p], Groupes.GroupePoint[q]);
+      if (cq != VIDE && cq != c)
+        AjoutePaireAdjacente(Groupes.GroupePoint[p], Groupes.GroupePoint[q]);
     }
   }
   for (int i = 0; i < Liens.NbConnexions; i++) {
@@ -389,7 +391,8 @@ void AttacheVies() {
 void FixeDrapeauxVie(Group& g) {
   const int yg = g.YG.Nombre, ye = g.YEtoile.Nombre;
   g.Vivant = (g.YREtoile / 2 + g.YRG > 1) || g.VG.Nombre > 0 || (ye / 2 + yg > 1);
-  g.PeutVivre = ((g.YREtoile + 1) / 2 + g.YRG > 1) || g.VEtoile.Nombre > 0 || ((ye + 1) / 2 + yg > 1);
+  g.PeutVivre =
+      ((g.YREtoile + 1) / 2 + g.YRG > 1) || g.VEtoile.Nombre > 0 || ((ye + 1) / 2 + yg > 1);
   if (!g.PeutVivre || g.Vivant) return;
   if (g.VEtoile.Nombre > 0) {
     for (int i : g.VEtoile) {
@@ -510,14 +513,14 @@ void RemplitIP() {
       if (!perdu) continue;
       const int classe = cote == 1 ? 2 : 1;
       const int x = CoordX[p], y = CoordY[p];
-      const int32_t ordre[4] = {x < TailleGoban ? Intersection[x + 1][y] : -1,
-                                x > 1 ? Intersection[x - 1][y] : -1,
-                                y > 1 ? Intersection[x][y - 1] : -1,
-                                y < TailleGoban ? Intersection[x][y + 1] : -1};
+      const int32_t ordre[4] = {
+          x < TailleGoban ? Intersection[x + 1][y] : -1, x > 1 ? Intersection[x - 1][y] : -1,
+          y > 1 ? Intersection[x][y - 1] : -1, y < TailleGoban ? Intersection[x][y + 1] : -1};
       int gagnant = 0;
       for (int32_t q : ordre) {
         if (q < 0 || Couleur(DamierIncremental, q) == VIDE) continue;
-        if (Groupes.Classe[q] == classe && Groupes.GroupePoint[q] > 0) gagnant = Groupes.GroupePoint[q];
+        if (Groupes.Classe[q] == classe && Groupes.GroupePoint[q] > 0)
+          gagnant = Groupes.GroupePoint[q];
       }
       if (gagnant) Ajoute(Groupes.Table[gagnant].IP, p);
     }
@@ -646,8 +649,9 @@ void Group::Initialise(int32_t numero, int32_t couleur) {
   L2.Vide();
   L3.Vide();
   L4.Vide();
-  for (ListeIntersections* l : {&PP, &PEtoile, &IP, &PointsContestes, &VidesPropres, &Adherence, &T,
-                                &Enclos, &YC, &YP, &Att, &Def, &CoupsVivre, &CoupsTuer, &CoupsStables})
+  for (ListeIntersections* l :
+       {&PP, &PEtoile, &IP, &PointsContestes, &VidesPropres, &Adherence, &T, &Enclos, &YC, &YP,
+        &Att, &Def, &CoupsVivre, &CoupsTuer, &CoupsStables})
     ::Vide(*l);
   NbJeuxPrise = 0;
   ScoreAdherence = V = IM = 0;
@@ -735,19 +739,7 @@ void FormeGroupesCourte() {
 
 namespace {
 
-// R and R2 are linked when a point of R has an empty diagonal on the
-// static-life board that is itself a diagonal of a point of R2.
-bool RegionsLiees(int r, int r2) {
-  for (int32_t p : PointsRegion(r))
-    for (int32_t d : Diagonales[p]) {
-      if (CouleurVieStatique(d) != VIDE) continue;
-      for (int32_t q : Diagonales[d])
-        if (DansRegion(r2, q)) return true;
-    }
-  return false;
-}
-
-void AjouteCoupsOeil(Group& g, const Liste<MAX_COUPS_POINT_OEIL>& coups) {
+void AjouteCoupsOeil(Group& g, const CoupsPointOeil& coups) {
   AjouteTousSiAbsents(g.CoupsVivre, coups);
   AjouteTousSiAbsents(g.CoupsTuer, coups);
 }
@@ -776,7 +768,7 @@ void InitialiseRegionsGroupes() {
       int partage = -1;
       if (ye < 2)
         for (int j = 0; j < regions.Nombre; j++)
-          if (j != i && RegionsLiees(r, regions[j])) partage = j;
+          if (j != i && RegionsLieesNumeros(r, regions[j])) partage = j;
       if (partage < 0) {
         g.YREtoile += ya - ye;
         g.YRG += ye;
@@ -849,11 +841,10 @@ void ImprimeGroupe(std::FILE* f, const Group& g) {
   const struct {
     const char* format;
     int valeur;
-  } facultatifs[] = {{" VG %d ,", g.VG.Nombre},     {" V* %d ,", g.VEtoile.Nombre},
-                     {" YG %d ,", g.YG.Nombre},     {" YRG %d ,", g.YRG},
-                     {" Y* %d ,", g.YEtoile.Nombre}, {" YR* %d ,", g.YREtoile},
-                     {" IP %d ,", g.IP.Nombre},     {" P* %d ,", g.PEtoile.Nombre},
-                     {" PP %d ,", g.PP.Nombre}};
+  } facultatifs[] = {
+      {" VG %d ,", g.VG.Nombre}, {" V* %d ,", g.VEtoile.Nombre}, {" YG %d ,", g.YG.Nombre},
+      {" YRG %d ,", g.YRG},      {" Y* %d ,", g.YEtoile.Nombre}, {" YR* %d ,", g.YREtoile},
+      {" IP %d ,", g.IP.Nombre}, {" P* %d ,", g.PEtoile.Nombre}, {" PP %d ,", g.PP.Nombre}};
   for (const auto& c : facultatifs)
     if (c.valeur != 0) std::fprintf(f, c.format, c.valeur);
   std::fprintf(f, " L %d ,", g.L.Nombre());

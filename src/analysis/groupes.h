@@ -63,7 +63,7 @@ struct LibertesDistance {
 
 struct Group {
   int32_t Number = 0;
-  int32_t Color = 0;  // 1 Ami, 2 Ennemi
+  int32_t Color = 0;      // 1 Ami, 2 Ennemi
   ListeIntersections Ch;  // anchors of its strings
   LibertesDistance L, L2, L3, L4;
   ListeIntersections PP;       // stones of next enemy strings that cannot be saved
@@ -78,8 +78,8 @@ struct Group {
   ListeIntersections VidesPropres;
   ListeIntersections Adherence;
   int32_t Enferme = 0, Enfermable = 0, Sorti = 0, Sortable = 0;
-  ListeIntersections T;        // liberties (three distances) in its colour's territory
-  ListeIntersections Enclos;   // liberties (three distances) in its colour's enclosed area
+  ListeIntersections T;       // liberties (three distances) in its colour's territory
+  ListeIntersections Enclos;  // liberties (three distances) in its colour's enclosed area
   int32_t YRG = 0, YREtoile = 0;
   ListeIntersections YC, YP;
   ListeIntersections Att, Def;
@@ -113,8 +113,8 @@ struct EtatGroupes {
   // The fill mark: number of groups plus one. Groups are Table[1] .. Table[Fin - 1].
   int32_t Fin = 1;
   Group Table[MAX_GROUPES + 2];
-  int32_t GroupePoint[NB_INTERSECTIONS_MAX] = {};   // 0 on an empty point
-  int32_t GroupeString[NB_INTERSECTIONS_MAX] = {};  // by string anchor
+  int32_t GroupePoint[NB_INTERSECTIONS_MAX] = {};                 // 0 on an empty point
+  int32_t GroupeString[NB_INTERSECTIONS_MAX] = {};                // by string anchor
   Liste<MAX_GROUPES_STRING> GroupesString[NB_INTERSECTIONS_MAX];  // by anchor, own group first
   // Owner of each point for the shape steps (0 none, 1, 2).
   int32_t Proprietaire[NB_INTERSECTIONS_MAX] = {};

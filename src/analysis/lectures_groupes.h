@@ -6,12 +6,13 @@
 
 #include <cstdint>
 
+#include "analysis/pointsoeil.h"
+#include "analysis/regions.h"
 #include "board/damier.h"
 #include "board/goban.h"
 #include "board/incremental.h"
 
-inline constexpr int MAX_REGIONS_GROUPE = 100;
-inline constexpr int MAX_COUPS_POINT_OEIL = 9;
+inline constexpr int MAX_REGIONS_GROUPE = MAX_REGIONS;
 
 // Colour of a point on the static-life board.
 inline int CouleurVieStatique(int32_t p) {
@@ -28,43 +29,46 @@ inline int EnclosPar(int, int32_t) {
 
 // The eye regions.
 inline int NombreRegions() {
-  return 0;
+  return RegionsChen.Nombre;
 }
-inline int32_t AncreRegion(int) {
-  return 360;
+inline int32_t AncreRegion(int r) {
+  return RegionsChen[r].A;
 }
-inline int CouleurRegion(int) {
-  return 0;
+inline int CouleurRegion(int r) {
+  return RegionsChen[r].Couleur;
 }
-inline int YARegion(int) {
-  return 0;
+inline int YARegion(int r) {
+  return RegionsChen[r].YA;
 }
-inline int YERegion(int) {
-  return 0;
+inline int YERegion(int r) {
+  return RegionsChen[r].YE;
 }
-inline const ListeIntersections& PointsRegion(int) {
-  static const ListeIntersections vide{};
-  return vide;
+inline const ListeIntersections& PointsRegion(int r) {
+  return RegionsChen[r].Points;
 }
-inline int DansRegion(int, int32_t) {
-  return 0;
+inline int RegionsLieesNumeros(int r, int r2) {
+  return RegionsLiees(RegionsChen[r], RegionsChen[r2]);
 }
 
 // The eye-point maps of colour c.
-inline int OeilSur(int, int32_t) {
-  return 0;
+inline int OeilSur(int c, int32_t q) {
+  return PointsOeilChen.Sur[c][q];
 }
-inline int OeilPossible(int, int32_t) {
-  return 0;
+inline int OeilPossible(int c, int32_t q) {
+  return PointsOeilChen.Possible[c][q];
 }
-inline int OeilUnCoup(int, int32_t) {
-  return 0;
+inline int OeilUnCoup(int c, int32_t q) {
+  return PointsOeilChen.UnCoup[c][q];
 }
-inline const Liste<MAX_COUPS_POINT_OEIL>& CoupsOeilUnCoup(int, int32_t) {
-  static const Liste<MAX_COUPS_POINT_OEIL> vide{};
-  return vide;
+inline const CoupsPointOeil& CoupsOeilUnCoup(int c, int32_t q) {
+  return PointsOeilChen.CoupsUnCoup[c][q];
 }
-inline const Liste<MAX_COUPS_POINT_OEIL>& CoupsVitauxPoint(int32_t) {
-  static const Liste<MAX_COUPS_POINT_OEIL> vide{};
-  return vide;
+inline const CoupsPointOeil& CoupsVitauxPoint(int32_t q) {
+  return PointsOeilChen.CoupsVitaux[q];
+}
+
+// The territory value of the analysis board as it stands: influence with raw
+// weights, then the territory map.
+inline int32_t TerritoireBrutAnalyse() {
+  return BilanPierres;
 }
