@@ -828,6 +828,15 @@ void AjusteF() {
   for (int n = 1; n < Groupes.Fin; n++) Ajuste(Groupes.Table[n]);
 }
 
+void CalculeDamierStatut() {
+  OuvreDamierStatut();
+  for (int n = 1; n < Groupes.Fin; n++) {
+    const Group& g = Groupes.Table[n];
+    for (int32_t a : g.Ch)
+      for (int32_t p : StringIntersection[a]->Pierres) PoseStatutPierre(p, g.Color, g.Mort, g.F);
+  }
+}
+
 // ---------------------------------------------------------------------------
 
 void ImprimeGroupe(std::FILE* f, const Group& g) {

@@ -146,6 +146,11 @@ void InitialiseRegionsGroupes();
 void CalculeF(Group& g);
 void AjusteF();
 
+// The status board (analysis/influence.h): every stone takes its group's
+// colour, the other colour if the group is dead, and its group's F as its
+// estimate (1.0 when dead).
+void CalculeDamierStatut();
+
 // The group printer and the list printer.
 void ImprimeGroupe(std::FILE* f, const Group& g);
 void ImprimeGroupes(std::FILE* f);

@@ -6,8 +6,10 @@
 
 #include <cstdint>
 
+#include "analysis/influence.h"
 #include "analysis/pointsoeil.h"
 #include "analysis/regions.h"
+#include "analysis/viestatique.h"
 #include "board/damier.h"
 #include "board/goban.h"
 #include "board/incremental.h"
@@ -16,15 +18,15 @@ inline constexpr int MAX_REGIONS_GROUPE = MAX_REGIONS;
 
 // Colour of a point on the static-life board.
 inline int CouleurVieStatique(int32_t p) {
-  return Couleur(DamierIncremental, p);
+  return Couleur(VieStatique.DamierVieStatique, p);
 }
-// '@', 'O' or '+' on the territory map.
-inline char MarqueTerritoire(int32_t) {
-  return '+';
+// '@', 'O' or '+' on the territory map of the analysed position.
+inline char MarqueTerritoire(int32_t p) {
+  return static_cast<char>(InfluenceAnalyse.CarteTerritoire[p]);
 }
 // The point lies in an area enclosed by colour c.
-inline int EnclosPar(int, int32_t) {
-  return 0;
+inline int EnclosPar(int c, int32_t p) {
+  return c == 1 ? CartesEnclos.EnclosAmi[p] : CartesEnclos.EnclosEnnemi[p];
 }
 
 // The eye regions.
@@ -68,7 +70,8 @@ inline const CoupsPointOeil& CoupsVitauxPoint(int32_t q) {
 }
 
 // The territory value of the analysis board as it stands: influence with raw
-// weights, then the territory map.
-inline int32_t TerritoireBrutAnalyse() {
-  return BilanPierres;
+// weights, then the territory map, in the caller's scratch state.
+inline int32_t TerritoireBrutAnalyse(EtatInfluence& e) {
+  CalculeInfluence(DamierIncremental, true, e);
+  return CalculeTerritoire(e);
 }

@@ -275,19 +275,19 @@ void ValeurTerritoriale() {
   CalculeProches();
   for (int32_t p = 0; p < NbIntersections; p++)
     if (Conteste(p)) TrieProches(p);
-  const int32_t t0 = TerritoireBrutAnalyse();
+  const int32_t t0 = TerritoireBrutAnalyse(v.Influence);
   for (int32_t p = 0; p < NbIntersections; p++) {
     v.ValeurTerritoriale[p] = v.DeltaAmi[p] = v.DeltaEnnemi[p] = v.DeltaCV[p] = v.MaxE[p] = 0;
     if (!Conteste(p)) continue;
     if (!v.PointPattern[p]) {
       CoupTemporaire coup(p, 1);
       if (coup) {
-        v.DeltaAmi[p] = TerritoireBrutAnalyse() - t0;
+        v.DeltaAmi[p] = TerritoireBrutAnalyse(v.Influence) - t0;
         v.DeltaCV[p] = PlaceDeCV(p);
       }
     }
     CoupTemporaire coup(p, 2);
-    if (coup) v.DeltaEnnemi[p] = t0 - TerritoireBrutAnalyse();
+    if (coup) v.DeltaEnnemi[p] = t0 - TerritoireBrutAnalyse(v.Influence);
   }
   for (int32_t p = 0; p < NbIntersections; p++) {
     if (!Conteste(p)) continue;

@@ -39,6 +39,7 @@
 
 #include <cstdint>
 
+#include "analysis/influence.h"
 #include "board/damier.h"
 #include "board/goban.h"
 #include "board/liste.h"
@@ -82,6 +83,8 @@ struct EtatValeurs {
   // The shape steps' bonuses before step 3 filters them.
   int32_t BonusForme[NB_INTERSECTIONS_MAX] = {};
   int32_t SeuilMax = 0;
+  // Influence of the trial moves (the analysed position's stays as it was).
+  EtatInfluence Influence;
 };
 extern EtatValeurs Valeurs;
 

@@ -6,8 +6,13 @@
 #include <string>
 
 #include "analysis/groupes.h"
+#include "analysis/influence.h"
 #include "analysis/liens.h"
+#include "analysis/pipeline.h"
+#include "analysis/pointsoeil.h"
+#include "analysis/regions.h"
 #include "analysis/valeurs.h"
+#include "analysis/viestatique.h"
 #include "analysis/yeux.h"
 #include "board/incremental.h"
 #include "diagramme.h"
@@ -15,7 +20,13 @@
 #include "tactics/prise.h"
 
 inline void ReinitialiseAnalyseGroupes() {
+  Silence = true;
   ReinitialiseIncremental();
+  ReinitialiseAnalyse();
+  ReinitialiseVieStatique();
+  ReinitialiseInfluence();
+  ReinitialisePointsOeil();
+  ReinitialiseRegions();
   ReinitialisePrises();
   ReinitialiseIntersections();
   ReinitialiseYeux();
@@ -24,13 +35,12 @@ inline void ReinitialiseAnalyseGroupes() {
   ReinitialiseValeurs();
 }
 
-// The stages before the groups on the incremental board as it stands.
+// The full pipeline on the incremental board as it stands. The eye table, the
+// eye points and the regions are run here until the pipeline calls them.
 inline void AnalyseAvantGroupes() {
-  InitialisePrises();
-  CalculeJeuxPrendre();
-  MarqueIntersectionsATester();
-  CalculeJeuxIntersection();
+  AnalyseComplete();
   InitialiseYeux();
+  CalculeYeuxEtRegionsChen();
 }
 
 inline void AnalyseGroupes(const Damier& d) {

@@ -139,6 +139,8 @@ TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
     VerifieInvariants();
     const std::vector<std::string> reference = StatutsParPoint(false);
     const std::string image = ImageGroupes();
+    std::vector<int32_t> territoire(InfluenceAnalyse.CarteTerritoire,
+                                    InfluenceAnalyse.CarteTerritoire + 81);
 
     // The short form on the same position gives the same groups.
     FormeGroupesCourte();
@@ -147,8 +149,16 @@ TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
     AnalyseGroupes(EchangeCouleurs(points));
     EXPECT_EQ(StatutsParPoint(true), reference) << "colours swapped";
 
+    // The territory map's passes go in index order, so turning the board can
+    // change it: the groups of a turned board read the turned map.
     for (int k = 1; k < 8; k++) {
       AnalyseGroupes(DiagrammeOriente(points, k));
+      for (int y = 1; y <= 9; y++)
+        for (int x = 1; x <= 9; x++) {
+          const Coord c = Oriente({x, y}, k, 9);
+          InfluenceAnalyse.CarteTerritoire[Pt(c.x, c.y)] = territoire[Pt(x, y)];
+        }
+      FormeGroupes();
       const std::vector<std::string> tourne = StatutsParPoint(false);
       for (int y = 1; y <= 9; y++)
         for (int x = 1; x <= 9; x++) {
