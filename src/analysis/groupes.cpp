@@ -585,6 +585,7 @@ void CalculeCourse(Group& g) {
 }
 
 void Ajuste(Group& g) {
+  if (g.FFixe) return;
   if (g.VoisinEnnemiFaible && !g.Course && g.F < 0.9f) {
     const float pas = g.F < g.PlusFaibleEnnemi ? 0.1f : 0.2f;
     g.F = std::min(g.F + pas, 0.9f);
@@ -667,6 +668,7 @@ void Group::Initialise(int32_t numero, int32_t couleur) {
   ::Vide(VEtoile);
   Mort = Vivant = PeutVivre = 0;
   F = 0.0f;
+  FFixe = 0;
   Stable = 0;
 }
 
@@ -801,6 +803,7 @@ void CalculeF(Group& g) {
     if (jeu != nullptr && jeu->Prenable && !jeu->Perdu) {
       g.F = 0.5f;
       g.Mort = 0;
+      g.FFixe = 1;
       return;
     }
   }
