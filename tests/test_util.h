@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "game/trace.h"
+#include "base/trace.h"
 
 // Runs f on a temporary stream and returns what it wrote.
 template <class F>

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "base/trace.h"
 #include "board/damier.h"
 #include "board/incremental.h"
-#include "game/trace.h"
 #include "rules/base.h"
 #include "rules/buts.h"
 #include "rules/motifs.h"

@@ -16,8 +16,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/trace.h"
 #include "diagramme.h"
-#include "game/trace.h"
 #include "positions_prise.h"
 #include "tactics/intersections.h"
 #include "tactics/menaces.h"

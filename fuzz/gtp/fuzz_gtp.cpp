@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "game/trace.h"
+#include "base/trace.h"
 #include "gtp/gtp.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "base/trace.h"
 #include "board/damier.h"
-#include "game/trace.h"
 #include "gtp/gtp.h"
 
 namespace {

@@ -1,7 +1,5 @@
 #include "analysis/choix.h"
 
-int PanicMode = 0;
-int EvaluationEnCours = 0;
 int NumeroCoup = 1;
 
 // Until the analysis exists the engine always passes.

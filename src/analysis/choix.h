@@ -1,13 +1,10 @@
 #pragma once
 
 // The engine's move choice: which move colour 1 plays on the game position.
+// It sets the searches' settings (base/reglages.h) before it analyses.
 
 #include <cstdint>
 
-// Time pressure, 0 (none) to 3, set from the engine's clock before each move.
-extern int PanicMode;
-// On only while trial moves are played: the searches then use their cheaper tests.
-extern int EvaluationEnCours;
 // The engine's move counter for the trace: 1 at start-up, +2 at each engine move.
 extern int NumeroCoup;
 

@@ -1,7 +1,7 @@
 #include "board/ecriture.h"
 
+#include "base/trace.h"
 #include "board/incremental.h"
-#include "game/trace.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "board/liste.h"
+#include "base/liste.h"
 
 inline constexpr int TAILLE_MAX = 19;
 inline constexpr int NB_INTERSECTIONS_MAX = TAILLE_MAX * TAILLE_MAX;  // 361

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <utility>
 
+#include "base/trace.h"
 #include "board/ecriture.h"
 #include "board/zobrist.h"
-#include "game/trace.h"
 
 Damier DamierIncremental;
 String* StringIntersection[NB_INTERSECTIONS_MAX];

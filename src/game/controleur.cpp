@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "analysis/choix.h"
+#include "base/trace.h"
 #include "board/damier.h"
 #include "game/chrono.h"
 #include "game/partie.h"
-#include "game/trace.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
 #include "game/demarrage.h"
 
 #include "analysis/choix.h"
+#include "base/reglages.h"
+#include "base/trace.h"
 #include "board/incremental.h"
 #include "game/chrono.h"
 #include "game/partie.h"
-#include "game/trace.h"
 #include "rules/base.h"
 
 namespace {
@@ -21,6 +22,7 @@ void InitialisationProgramme() {
   CouleurBlanc = 2;
   VideHistorique();
   NumeroCoup = 1;
+  ReinitialiseReglages();
   RemiseAZeroChronos();
   IntersectionsModifiees = &ModifieesProgramme;
   ViderDamier(DamierCourant);

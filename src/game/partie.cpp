@@ -1,7 +1,7 @@
 #include "game/partie.h"
 
+#include "base/trace.h"
 #include "board/damier.h"
-#include "game/trace.h"
 
 Damier DamierCourant{};
 int CouleurNoir = 1;

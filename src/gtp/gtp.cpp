@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "analysis/choix.h"
+#include "base/reglages.h"
+#include "base/trace.h"
 #include "board/damier.h"
 #include "board/incremental.h"
 #include "game/chrono.h"
 #include "game/partie.h"
-#include "game/trace.h"
 #include "gtp/sgf.h"
 #include "tactics/prise.h"
 #include "version.h"
@@ -556,21 +557,17 @@ bool Findlib(const Arguments& args, std::string& texte) {
 // trial-move shortcuts. The searches take back every move they play.
 class RechercheTactique {
  public:
-  RechercheTactique() : panic_(PanicMode), evaluation_(EvaluationEnCours) {
-    PanicMode = 0;
-    EvaluationEnCours = 0;
+  RechercheTactique() : reglages_(Reglages) {
+    Reglages.PanicMode = 0;
+    Reglages.EvaluationEnCours = false;
     InitialiseDamierIncremental(etat.Jeu.Position);
   }
-  ~RechercheTactique() {
-    PanicMode = panic_;
-    EvaluationEnCours = evaluation_;
-  }
+  ~RechercheTactique() { Reglages = reglages_; }
   RechercheTactique(const RechercheTactique&) = delete;
   RechercheTactique& operator=(const RechercheTactique&) = delete;
 
  private:
-  int panic_;
-  int evaluation_;
+  ReglagesRecherche reglages_;
 };
 
 // "1 <move>" when the search found one, "0" otherwise.

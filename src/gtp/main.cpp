@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <iostream>
 
+#include "base/trace.h"
 #include "board/goban.h"
 #include "game/demarrage.h"
-#include "game/trace.h"
 #include "gtp/gtp.h"
 
 int main() {

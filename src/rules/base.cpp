@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "game/trace.h"
+#include "base/trace.h"
 #include "rules/fichiers.h"
 #include "rules/motifs.h"
 

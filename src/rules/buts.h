@@ -13,9 +13,9 @@
 
 #include <cstdint>
 
+#include "base/liste.h"
+#include "base/trace.h"
 #include "board/damier.h"
-#include "board/liste.h"
-#include "game/trace.h"
 
 // A bounded set of pairs of integers, in insertion order. A filter of 3200 bits
 // makes the test for a pair already present cheap in the common case.

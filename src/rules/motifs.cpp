@@ -2,9 +2,9 @@
 
 #include <initializer_list>
 
+#include "base/trace.h"
 #include "board/goban.h"
 #include "board/incremental.h"
-#include "game/trace.h"
 #include "rules/base.h"
 #include "rules/buts.h"
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "board/liste.h"
+#include "base/liste.h"
 #include "rules/codes.h"
 
 // One (goal kind, point, value) of a value list.

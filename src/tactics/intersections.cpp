@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/trace.h"
 #include "board/incremental.h"
-#include "game/trace.h"
 #include "tactics/menaces.h"
 #include "tactics/prise.h"
 

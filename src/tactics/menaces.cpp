@@ -4,13 +4,12 @@
 #include <cstdio>
 #include <iterator>
 
+#include "base/trace.h"
 #include "board/ecriture.h"
-#include "game/trace.h"
 #include "tactics/rapide.h"
 
 ListePrises MenacesPrendre;
 ListePrisesDoubles PrisesDoubles;
-int LimiteNoeudsPriseDouble = LIMITE_NOEUDS_PRISE_DOUBLE;
 
 namespace {
 
@@ -152,7 +151,8 @@ void CoupsPrendreDouble(ListeIntersections& liste, int32_t p1, int32_t p2, int c
 int PrendreDoubleSimpleRecursif(int32_t p1, int32_t p2, int profondeur) {
   const String* a = Chaine(p1);
   if (!a || !Chaine(p2)) return 1;
-  if (CompteurNoeuds > LimiteNoeudsPriseDouble || profondeur >= LimiteProfondeur) return 0;
+  if (CompteurNoeuds > Reglages.LimiteNoeudsPriseDouble || profondeur >= Reglages.LimiteProfondeur)
+    return 0;
   CompteurNoeuds++;
 
   const int c = a->Color;
@@ -185,7 +185,8 @@ int SauverDouble(int32_t p1, int32_t p2, int profondeur) {
   const String* a = Chaine(p1);
   const String* b = Chaine(p2);
   if (!a || !b) return 0;
-  if (CompteurNoeuds > LimiteNoeudsPriseDouble || profondeur >= LimiteProfondeur) return 1;
+  if (CompteurNoeuds > Reglages.LimiteNoeudsPriseDouble || profondeur >= Reglages.LimiteProfondeur)
+    return 1;
   CompteurNoeuds++;
 
   const int c = a->Color;
@@ -312,5 +313,4 @@ void MenacesDoublesDePrendre() {
 void ReinitialiseMenaces() {
   VideListePrises(MenacesPrendre);
   VideListePrisesDoubles(PrisesDoubles);
-  LimiteNoeudsPriseDouble = LIMITE_NOEUDS_PRISE_DOUBLE;
 }

@@ -48,10 +48,6 @@ struct ListePrisesDoubles {
 
 extern ListePrisesDoubles PrisesDoubles;
 
-// The node limit of the double-capture search; it shares CompteurNoeuds with the
-// capture search.
-extern int LimiteNoeudsPriseDouble;
-
 // ---------------------------------------------------------------------------
 // Threats.
 

@@ -3,16 +3,13 @@
 #include <algorithm>
 #include <iterator>
 
-#include "analysis/choix.h"
+#include "base/trace.h"
 #include "board/ecriture.h"
 #include "board/libertes.h"
-#include "game/trace.h"
 #include "tactics/rapide.h"
 
 int CompteurNoeuds = 0;
 uint64_t NoeudsCumules = 0;
-int LimiteNoeuds = LIMITE_NOEUDS_PRISE;
-int LimiteProfondeur = LIMITE_PROFONDEUR_PRISE;
 int DebugPrise = 0;
 
 ListePrises PrisesACalculer;
@@ -117,7 +114,7 @@ const Prise* TrouvePrise(const ListePrises& liste, int32_t ancre) {
 
 int PrendreEchelle(int32_t p, int profondeur) {
   CompteNoeud();
-  if (profondeur >= LimiteProfondeur) return 0;
+  if (profondeur >= Reglages.LimiteProfondeur) return 0;
   const String* s = Chaine(p);
   if (!s) return 0;
   const int c = s->Color;
@@ -146,7 +143,7 @@ int PrendreEchelle(int32_t p, int profondeur) {
 
 int EchapperEchelle(int32_t p, int profondeur) {
   CompteNoeud();
-  if (profondeur >= LimiteProfondeur) return 0;
+  if (profondeur >= Reglages.LimiteProfondeur) return 0;
   const String* s = Chaine(p);
   if (!s) return -ECHELLE_PRISE;
   if (s->NbLibertes() != 1) return 0;
@@ -183,10 +180,10 @@ int EchapperEchelle(int32_t p, int profondeur) {
 int PrendreSimpleRecursif(int32_t p, int profondeur) {
   const String* s = Chaine(p);
   if (!s) return 1;
-  if (CompteurNoeuds > LimiteNoeuds || profondeur >= LimiteProfondeur) return 0;
+  if (CompteurNoeuds > Reglages.LimiteNoeuds || profondeur >= Reglages.LimiteProfondeur) return 0;
   if (PrendreEchelle(p, profondeur + 1) == ECHELLE_PRISE) return 1;
   CompteNoeud();
-  if (PanicMode > 1) return 0;
+  if (Reglages.PanicMode > 1) return 0;
 
   const int c = s->Color;
   const int a = Adversaire(c);
@@ -211,7 +208,7 @@ int PrendreSimpleRecursif(int32_t p, int profondeur) {
 int SauverSimpleRecursif(int32_t p, int profondeur) {
   const String* s = Chaine(p);
   if (!s) return 0;
-  if (CompteurNoeuds > LimiteNoeuds || profondeur >= LimiteProfondeur) return 1;
+  if (CompteurNoeuds > Reglages.LimiteNoeuds || profondeur >= Reglages.LimiteProfondeur) return 1;
   CompteNoeud();
 
   const int c = s->Color;
@@ -232,10 +229,10 @@ int SauverSimpleRecursif(int32_t p, int profondeur) {
 }
 
 int PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite) {
-  const int ancienne = LimiteProfondeur;
-  LimiteProfondeur = limite;
+  const int ancienne = Reglages.LimiteProfondeur;
+  Reglages.LimiteProfondeur = limite;
   const int r = PrendreSimpleRecursif(p, profondeur);
-  LimiteProfondeur = ancienne;
+  Reglages.LimiteProfondeur = ancienne;
   return r;
 }
 
@@ -340,7 +337,7 @@ void CalculeJeuxPrendre() {
     int32_t coup = -1;
     if (ChercheCoupPrendre(r.Ancre, coup) == 4) {
       r.Prenable = 1;
-      if (EvaluationEnCours) {
+      if (Reglages.EvaluationEnCours) {
         int32_t sauve = -1;
         if (ChercheCoupSauver(r.Ancre, sauve) != 4) r.Perdu = 1;
       } else {
@@ -364,7 +361,5 @@ void ReinitialisePrises() {
   VideListePrises(PrisesACalculer);
   VideListePrises(PrisesValides);
   CompteurNoeuds = 0;
-  LimiteNoeuds = LIMITE_NOEUDS_PRISE;
-  LimiteProfondeur = LIMITE_PROFONDEUR_PRISE;
   DebugPrise = 0;
 }

@@ -12,17 +12,11 @@
 
 #include <cstdint>
 
+#include "base/reglages.h"
 #include "board/incremental.h"
 
 // Ladder values, seen from the side to move.
 inline constexpr int ECHELLE_PRISE = 10000;
-
-// Search limits. A search that finds the node counter above its limit, or that
-// is called at the depth limit, stops: the attacker fails and the defender
-// succeeds, so a chain is never reported captured on a cut-off.
-inline constexpr int LIMITE_NOEUDS_PRISE = 500;
-inline constexpr int LIMITE_NOEUDS_PRISE_DOUBLE = 100;
-inline constexpr int LIMITE_PROFONDEUR_PRISE = 128;
 
 // Nodes spent by the current top-level search (every driver sets it to 0
 // before each root move; the double-capture search shares it).
@@ -30,9 +24,6 @@ extern int CompteurNoeuds;
 // Nodes counted by the capture search since start-up, never reset by a
 // search: the benchmarks read it.
 extern uint64_t NoeudsCumules;
-// The node limit of the capture search and the current depth limit.
-extern int LimiteNoeuds;
-extern int LimiteProfondeur;
 // When set, every move tried prints the board and a line on the error stream.
 // The stage clears it after each chain.
 extern int DebugPrise;

@@ -28,6 +28,7 @@ class MenacesTest : public ::testing::Test {
     ReinitialiseIncremental();
     ReinitialisePrises();
     ReinitialiseMenaces();
+    ReinitialiseReglages();
   }
   void TearDown() override {
     TraceActiveA = nullptr;
@@ -177,7 +178,7 @@ TEST_F(MenacesTest, DeuxChainesAttaqueesEnsemble) {
 
 TEST_F(MenacesTest, SansNoeudsLeProprietaireGarde) {
   Position(kDoubleAtari);
-  LimiteNoeudsPriseDouble = 0;
+  Reglages.LimiteNoeudsPriseDouble = 0;
   EXPECT_EQ(Menaces(), "");
   EXPECT_EQ(PrisesDoubles.Nombre, 0);
 }

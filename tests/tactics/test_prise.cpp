@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/choix.h"
+#include "base/reglages.h"
 #include "board/ecriture.h"
 #include "outils_tactique.h"
 #include "tactics/rapide.h"
@@ -26,13 +26,9 @@ class PriseTest : public ::testing::Test {
     ReinitialiseIncremental();
     ReinitialiseRequetes();
     ReinitialisePrises();
-    PanicMode = 0;
-    EvaluationEnCours = 0;
+    ReinitialiseReglages();
   }
-  void TearDown() override {
-    PanicMode = 0;
-    EvaluationEnCours = 0;
-  }
+  void TearDown() override { ReinitialiseReglages(); }
 };
 
 const char* const Echelle =
@@ -167,7 +163,7 @@ TEST_F(PriseTest, AChainWithThreeLibertiesIsSavedAtOnce) {
 
 TEST_F(PriseTest, ACutOffNeverReportsACapture) {
   PoseDiagramme(Echelle);
-  CompteurNoeuds = LimiteNoeuds + 1;
+  CompteurNoeuds = Reglages.LimiteNoeuds + 1;
   EXPECT_EQ(PrendreSimpleRecursif(Pt(3, 3), 1), 0);
   ASSERT_TRUE(EssaieCoupIncremental(Pt(4, 3), 1));
   EXPECT_EQ(SauverSimpleRecursif(Pt(3, 3), 1), 1);
@@ -175,16 +171,16 @@ TEST_F(PriseTest, ACutOffNeverReportsACapture) {
   CompteurNoeuds = 0;
   EXPECT_EQ(PrendreSimpleRecursif(Pt(3, 3), 1), 1);
   // At the depth limit.
-  EXPECT_EQ(PrendreSimpleRecursif(Pt(3, 3), LimiteProfondeur), 0);
+  EXPECT_EQ(PrendreSimpleRecursif(Pt(3, 3), Reglages.LimiteProfondeur), 0);
   EXPECT_EQ(PrendreSimpleRecursifProfondeur(Pt(3, 3), 1, 1), 0);
-  EXPECT_EQ(LimiteProfondeur, LIMITE_PROFONDEUR_PRISE) << "the limit is restored";
+  EXPECT_EQ(Reglages.LimiteProfondeur, LIMITE_PROFONDEUR_PRISE) << "the limit is restored";
   // A short limit stops the ladder half-way.
   EXPECT_EQ(PrendreSimpleRecursifProfondeur(Pt(3, 3), 1, 6), 0);
   EXPECT_EQ(PrendreSimpleRecursifProfondeur(Pt(3, 3), 1, LIMITE_PROFONDEUR_PRISE), 1);
 }
 
 TEST_F(PriseTest, UnderTimePressureOnlyLaddersAreRead) {
-  PanicMode = 2;
+  Reglages.PanicMode = 2;
   PoseDiagramme(Echelle);
   int32_t coup = -1;
   EXPECT_EQ(ChercheCoupPrendre(Pt(3, 3), coup), 4);
@@ -196,9 +192,9 @@ TEST_F(PriseTest, UnderTimePressureOnlyLaddersAreRead) {
     for (int32_t p = 0; p < NbIntersections; p++) {
       const String* s = StringIntersection[p];
       if (!s || s->Ancre != p || s->NbLibertes() >= 5) continue;
-      PanicMode = 0;
+      Reglages.PanicMode = 0;
       const int calme = ChercheCoupPrendre(p, coup);
-      PanicMode = 2;
+      Reglages.PanicMode = 2;
       const int presse = ChercheCoupPrendre(p, coup);
       if (presse == 4) {
         EXPECT_EQ(calme, 4) << "graine " << graine << " chaine " << p;
@@ -434,7 +430,7 @@ TEST_F(PriseTest, ALostChainHasNoMoveLists) {
 
 TEST_F(PriseTest, DuringTrialMovesTheStageGathersNoMoves) {
   PoseDiagramme(CapturerPourSortir);
-  EvaluationEnCours = 1;
+  Reglages.EvaluationEnCours = true;
   InitialisePrises();
   CalculeJeuxPrendre();
   const Prise* o = TrouvePrise(PrisesValides, Pt(5, 5));

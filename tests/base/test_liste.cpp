@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "board/liste.h"
+#include "base/liste.h"
 #include "test_util.h"
 
 namespace {

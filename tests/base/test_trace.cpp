@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "game/trace.h"
+#include "base/trace.h"
 #include "test_util.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "game/trace.h"
+#include "base/trace.h"
 
 #include <cstdarg>
 

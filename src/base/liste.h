@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "game/trace.h"
+#include "base/trace.h"
 
 // Moves stored in lists may carry flags above bit 8; "by point" operations
 // compare only the point.

@@ -1,0 +1,7 @@
+#include "base/reglages.h"
+
+ReglagesRecherche Reglages;
+
+void ReinitialiseReglages() {
+  Reglages = ReglagesRecherche{};
+}
