@@ -5,8 +5,8 @@
 #include "analysis/lectures_groupes.h"
 #include "analysis/liens.h"
 #include "analysis/yeux.h"
+#include "base/trace.h"
 #include "board/incremental.h"
-#include "game/trace.h"
 #include "tactics/intersections.h"
 #include "tactics/prise.h"
 

@@ -32,9 +32,9 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/liste.h"
 #include "board/damier.h"
 #include "board/goban.h"
-#include "board/liste.h"
 
 struct Prise;
 
