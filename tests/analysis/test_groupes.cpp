@@ -20,15 +20,44 @@ class GroupesTest : public ::testing::Test {
   void SetUp() override { ReinitialiseAnalyseGroupes(); }
 };
 
+// Groups whose eye count depends on the board's orientation: an eye region
+// goes to the group of its anchor, a smallest stone, so a region that touches
+// several groups of its colour (or whose anchor lies in another group) changes
+// hands when the board turns. Those groups and
+// their neighbours (which read their estimate) are left out of the symmetry
+// checks.
+std::set<int> GroupesAmbigus() {
+  std::set<int> ambigus;
+  for (const RegionChen& r : RegionsChen) {
+    std::set<int> touches;
+    for (int32_t p : r.Points)
+      for (int32_t q : Voisins8[p])
+        if (Couleur(DamierIncremental, q) == r.Couleur && Groupes.GroupePoint[q])
+          touches.insert(Groupes.GroupePoint[q]);
+    if (SurGoban(r.A) && Groupes.GroupePoint[r.A]) touches.insert(Groupes.GroupePoint[r.A]);
+    if (touches.size() > 1) ambigus.insert(touches.begin(), touches.end());
+  }
+  std::set<int> r = ambigus;
+  for (int g : ambigus)
+    for (int32_t v : GroupeDe(g).Adjacents) r.insert(v);
+  return r;
+}
+
 // The description of the group of each stone, by point: what must not change
 // when the board is turned or the colours swapped. The group's number is left
 // out (it follows the anchors' order), its partition is kept as the smallest
-// stone of the group.
+// stone of the group. Groups whose eye count depends on the orientation are
+// described as "?".
 std::vector<std::string> StatutsParPoint(bool couleursEchangees) {
+  const std::set<int> ambigus = GroupesAmbigus();
   std::vector<std::string> r(NbIntersections);
   for (int32_t p = 0; p < NbIntersections; p++) {
     const int n = Groupes.GroupePoint[p];
     if (n == 0) continue;
+    if (ambigus.count(n)) {
+      r[p] = "?";
+      continue;
+    }
     const Group& g = GroupeDe(n);
     int32_t plusPetite = NB_INTERSECTIONS_MAX;
     for (int32_t a : g.Ch) plusPetite = std::min(plusPetite, a);
@@ -39,6 +68,24 @@ std::vector<std::string> StatutsParPoint(bool couleursEchangees) {
       << g.IM << " PP" << g.PP.Nombre << " P*" << g.PEtoile.Nombre << " adj" << g.Adjacents.Nombre
       << " E" << g.Enferme << g.Sorti << g.Sortable << g.Perdu << " T" << g.T.Nombre << " YC"
       << g.YC.Nombre << " YRG" << g.YRG << " first" << plusPetite << " IP" << g.IP.Nombre;
+    r[p] = o.str();
+  }
+  return r;
+}
+
+// What the groups read of the earlier stages, point by point: the territory
+// map, the enclosure, the eye points and the eye regions. The symmetry checks
+// compare the groups only where these agree.
+std::vector<std::string> EntreesParPoint() {
+  std::vector<std::string> r(NbIntersections);
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    std::ostringstream o;
+    o << static_cast<char>(InfluenceAnalyse.CarteTerritoire[p]) << CartesEnclos.EnclosAmi[p]
+      << CartesEnclos.EnclosEnnemi[p];
+    for (int c = 1; c <= 2; c++)
+      o << PointsOeilChen.Sur[c][p] << PointsOeilChen.Possible[c][p] << PointsOeilChen.UnCoup[c][p];
+    for (const RegionChen& reg : RegionsChen)
+      if (Contient(reg.EnsemblePoints, p)) o << " R" << reg.Couleur << reg.YA << reg.YE;
     r[p] = o.str();
   }
   return r;
@@ -137,6 +184,7 @@ std::string EchangeCouleurs(const std::string& points) {
 // Seeded random positions: invariants, the board left as it was, the same
 // statuses in the eight orientations and with the colours swapped.
 TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
+  int comparees = 0, entreesDifferentes = 0;
   for (uint32_t graine = 1; graine <= 24; graine++) {
     const int coups = 20 + static_cast<int>(graine % 4) * 15;
     const Damier d = PositionAleatoire(9, graine, coups);
@@ -152,8 +200,7 @@ TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
     VerifieInvariants();
     const std::vector<std::string> reference = StatutsParPoint(false);
     const std::string image = ImageGroupes();
-    std::vector<int32_t> territoire(InfluenceAnalyse.CarteTerritoire,
-                                    InfluenceAnalyse.CarteTerritoire + 81);
+    const std::vector<std::string> entrees = EntreesParPoint();
 
     // The short form on the same position gives the same groups.
     FormeGroupesCourte();
@@ -162,17 +209,23 @@ TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
     AnalyseGroupes(EchangeCouleurs(points));
     EXPECT_EQ(StatutsParPoint(true), reference) << "colours swapped";
 
-    // The territory map's passes go in index order, so turning the board can
-    // change it: the groups of a turned board read the turned map.
+    // Turned, the same statuses, wherever the earlier stages gave the turned
+    // board the same inputs (they are checked by their own tests).
     for (int k = 1; k < 8; k++) {
       AnalyseGroupes(DiagrammeOriente(points, k));
+      const std::vector<std::string> tourne = StatutsParPoint(false);
+      const std::vector<std::string> entreesTournees = EntreesParPoint();
+      bool memesEntrees = true;
       for (int y = 1; y <= 9; y++)
         for (int x = 1; x <= 9; x++) {
           const Coord c = Oriente({x, y}, k, 9);
-          InfluenceAnalyse.CarteTerritoire[Pt(c.x, c.y)] = territoire[Pt(x, y)];
+          memesEntrees = memesEntrees && entreesTournees[Pt(c.x, c.y)] == entrees[Pt(x, y)];
         }
-      FormeGroupes();
-      const std::vector<std::string> tourne = StatutsParPoint(false);
+      if (!memesEntrees) {
+        entreesDifferentes++;
+        continue;
+      }
+      comparees++;
       for (int y = 1; y <= 9; y++)
         for (int x = 1; x <= 9; x++) {
           const Coord c = Oriente({x, y}, k, 9);
@@ -182,10 +235,14 @@ TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
           // would be lost and that touches two groups goes to the last in a
           // fixed order of the neighbours, so "IP" is left out here too.
           auto sans = [](const std::string& s) { return s.substr(0, s.find(" first")); };
+          if (tourne[q] == "?" || reference[p] == "?") continue;
           EXPECT_EQ(sans(tourne[q]), sans(reference[p])) << "orientation " << k << " point " << p;
         }
     }
   }
+  std::printf("orientations compared: %d, left out (earlier stages differ): %d\n", comparees,
+              entreesDifferentes);
+  EXPECT_GE(comparees, 24 * 7 / 2) << "too few orientations compared";
 }
 
 const char* const Course = R"(
@@ -200,16 +257,36 @@ const char* const Course = R"(
   . O O O . . . . .)";
 
 // The printer, byte for byte: the counts, the optional fields only when not
-// zero, the flags, F with two decimals.
-TEST_F(GroupesTest, ImprimeGroupes) {
-  AnalyseGroupes(Course);
-  EXPECT_EQ(ImageGroupes(),
-            " 1, ENNEMI , Ch 54 T 31 , YC 0 , YP 0 , IP 3 , P* 5 , L 10 , L2 12 , L4 10 , V 36 , "
-            "IM 46 ,Sorti,Sortable, F 1.00 ,\n"
-            " 2, AMI , Ch 63 T 0 , YC 0 , YP 0 , IP 1 , P* 3 , L 2 , L2 1 , L4 2 , V 10 , IM 16 "
-            ",Enferme, F 0.50 ,\n"
-            " 3, ENNEMI , Ch 73 T 2 , YC 0 , YP 0 , IP 1 , P* 5 , L 2 , L2 1 , L4 2 , V 6 , IM 16 "
-            ",Enferme, F 0.50 ,\n");
+// zero, the flags, "Att" and "Def" only for an unsettled group, F with two
+// decimals.
+TEST_F(GroupesTest, ImprimeGroupe) {
+  InitialiseGoban(9);
+  Group g;
+  g.Initialise(3, 2);
+  for (int32_t a : {10, 12}) Ajoute(g.Ch, a);
+  for (int32_t p : {1, 2, 3}) Ajoute(g.T, p);
+  Ajoute(g.YC, 4);
+  g.YRG = 1;
+  g.YREtoile = 2;
+  Ajoute(g.PEtoile, 30);
+  for (int32_t p : {5, 6}) g.L.Ajoute(p);
+  g.L2.Ajoute(7);
+  g.V = 12;
+  g.IM = 20;
+  g.Enferme = g.Sortable = 1;
+  Ajoute(g.Att, 40);
+  Ajoute(g.Def, 41);
+  Ajoute(g.Def, 42);
+  g.F = 0.45f;
+  EXPECT_EQ(Ecrit([&](std::FILE* f) { ImprimeGroupe(f, g); }),
+            " 3, ENNEMI , Ch 10 12 T 3 , YC 1 , YP 0 , YRG 1 , YR* 2 , P* 1 , L 2 , L2 1 , L4 0 , "
+            "V 12 , IM 20 ,Enferme,Sortable, Att 40 Def 41 42 F 0.45 ,\n");
+  g.Initialise(1, 1);
+  Ajoute(g.Ch, 0);
+  Ajoute(g.Att, 40);
+  g.Mort = 1;
+  EXPECT_EQ(Ecrit([&](std::FILE* f) { ImprimeGroupe(f, g); }),
+            " 1, AMI , Ch 0 T 0 , YC 0 , YP 0 , L 0 , L2 0 , L4 0 , V 0 , IM 0 ,Mort, F 0.00 ,\n");
 }
 
 // Sure connections merge strings; a non-transitive triple keeps its two ends
