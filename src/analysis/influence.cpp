@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "base/trace.h"
 #include "board/incremental.h"
-#include "game/trace.h"
 #include "tactics/intersections.h"
 
 EtatInfluence InfluenceAnalyse;

@@ -25,8 +25,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/liste.h"
 #include "board/goban.h"
-#include "board/liste.h"
 
 // ---------------------------------------------------------------------------
 // Influence and territory.

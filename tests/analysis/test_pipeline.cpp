@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "analysis/choix.h"
 #include "analysis/influence.h"
 #include "analysis/pipeline.h"
 #include "analysis/viestatique.h"
+#include "base/reglages.h"
 #include "board/incremental.h"
 #include "diagramme.h"
 #include "positions_aleatoires.h"
@@ -29,12 +29,13 @@ class PipelineTest : public ::testing::Test {
     ReinitialiseVieStatique();
     ReinitialiseInfluence();
     ReinitialiseAnalyse();
+    ReinitialiseReglages();
     Silence = true;
-    EvaluationEnCours = 0;
+    Reglages.EvaluationEnCours = false;
   }
   void TearDown() override {
     Silence = false;
-    EvaluationEnCours = 0;
+    Reglages.EvaluationEnCours = false;
   }
 
   static void Complete(const Damier& d) {
@@ -124,7 +125,7 @@ TEST_F(PipelineTest, ShortPipelineOnTrialMoves) {
     Complete(depart);
     const int menaces = MenacesPrendre.Nombre;
     const std::string avant = menaces_test::EtatPlateau();
-    EvaluationEnCours = 1;
+    Reglages.EvaluationEnCours = true;
     std::vector<Damier> apres;
     std::vector<std::string> courts;
     for (int32_t p = 0; p < NbIntersections && apres.size() < 12; p++) {
@@ -142,7 +143,7 @@ TEST_F(PipelineTest, ShortPipelineOnTrialMoves) {
       Complete(apres[i]);
       EXPECT_EQ(Resultats(), courts[i]) << graine << " coup " << i;
     }
-    EvaluationEnCours = 0;
+    Reglages.EvaluationEnCours = false;
   }
 }
 
