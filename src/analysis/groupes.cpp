@@ -238,7 +238,9 @@ void Renumerote() {
     travail.CouleurAncienne[g] = Groupes.Table[g].Color;
     travail.Nouveau[g] = 0;
   }
-  for (int32_t a : travail.Ancres) travail.Nouveau[Groupes.GroupeString[a]] = 1;
+  // A string left without a record (the table was full) stays in no group.
+  for (int32_t a : travail.Ancres)
+    if (Groupes.GroupeString[a] > 0) travail.Nouveau[Groupes.GroupeString[a]] = 1;
   int n = 0;
   for (int g = 1; g < Groupes.Fin; g++)
     if (travail.Nouveau[g]) travail.Nouveau[g] = ++n;
@@ -723,7 +725,7 @@ void Group::AjouteJeuPrise(const Prise* jeu) {
   for (int i = 0; i < NbJeuxPrise; i++)
     if (JeuxPrise[i]->Ancre == jeu->Ancre) return;
   if (NbJeuxPrise >= MAX_JEUX_PRISE_GROUPE) {
-    Console("Pb Group::AjouteJeuPrise\n");
+    Signale("Pb Group::AjouteJeuPrise\n");
     return;
   }
   JeuxPrise[NbJeuxPrise++] = jeu;
@@ -755,7 +757,7 @@ void InitialiseRegionsGroupes() {
     const int g = SurGoban(a) ? Groupes.GroupePoint[a] : 0;
     if (g == 0) continue;
     if (Groupes.Table[g].Color != CouleurRegion(r)) {
-      Console("Pb1 InitialiseRegionsGroupes\n");
+      Signale("Pb1 InitialiseRegionsGroupes\n");
       continue;
     }
     Ajoute(travail.Regions[g], r);
