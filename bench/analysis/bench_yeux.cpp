@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "analysis/yeux.h"
+#include "base/trace.h"
 #include "board/incremental.h"
-#include "game/trace.h"
 #include "rules/base.h"
 #include "tactics/positions_prise.h"
 #include "temps_processeur.h"

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "base/trace.h"
 #include "board/incremental.h"
 #include "board/libertes.h"
-#include "game/trace.h"
-#include "rules/motifs.h"
 #include "rules/codes.h"
+#include "rules/motifs.h"
 #include "rules/regle.h"
 #include "tactics/rapide.h"
 
@@ -175,6 +175,19 @@ const TableYeux& TableDesYeux() {
 
 int NombreYeuxValides() {
   return etat.Table.NombreYeuxValides;
+}
+
+void EcritYeux(std::FILE* f, const TableYeux& t) {
+  std::fprintf(f, "NombreYeuxValides %d\n", t.NombreYeuxValides);
+  for (int i = 0; i < t.NombreYeuxValides; i++) {
+    const Oeil& e = t.Yeux[i];
+    std::fprintf(f, "%d: couleur %d fenetre %d %d %dx%d ancre %d sur %d regle %d atteindre", i,
+                 e.Couleur, e.x, e.y, e.w, e.h, e.Ancre, e.Sur, e.DeRegle);
+    for (int32_t m : e.CoupsAtteindre) std::fprintf(f, " %d", m);
+    std::fprintf(f, " empecher");
+    for (int32_t m : e.CoupsEmpecher) std::fprintf(f, " %d", m);
+    std::fprintf(f, "\n");
+  }
 }
 
 void ReinitialiseYeux() {
