@@ -197,7 +197,8 @@ void RevoitPointsSurs() {
 void AjouteOeilPoint(int32_t p, int c, int sur, const CoupsPointOeil& coups) {
   int32_t pierre = -1;
   for (int32_t q : Voisins[p])
-    if (Couleur(DamierIncremental, q) == c && Couleur(VieStatique.DamierVieStatique, q) == c) pierre = q;
+    if (Couleur(DamierIncremental, q) == c && Couleur(VieStatique.DamierVieStatique, q) == c)
+      pierre = q;
   if (pierre < 0) return;
   const String* s = StringIntersection[pierre];
   const int32_t ancre = s ? s->Ancre : pierre;

@@ -4,8 +4,8 @@
 #include "analysis/pointsoeil.h"
 #include "analysis/viestatique.h"
 #include "analysis/yeux.h"
+#include "base/trace.h"
 #include "board/incremental.h"
-#include "game/trace.h"
 
 TableRegions RegionsChen;
 
@@ -134,7 +134,8 @@ void Proprietes(RegionChen& r) {
       if (ici == c && StringIntersection[q] != nullptr) {
         const int32_t ancre = StringIntersection[q]->Ancre;
         AjouteSiAbsent(r.StringsAdjacentes, ancre);
-        if (VieStatique.MarquesVieStatique[q] == MARQUE_PRENABLE) AjouteSiAbsent(r.StringsEtoile, ancre);
+        if (VieStatique.MarquesVieStatique[q] == MARQUE_PRENABLE)
+          AjouteSiAbsent(r.StringsEtoile, ancre);
       }
     }
     for (int32_t d : Diagonales[p]) {
