@@ -177,4 +177,18 @@ TEST_F(InfluenceTest, PrintsTheTerritoryFramed) {
             " \\ -  -  -  / \n");
 }
 
+TEST_F(InfluenceTest, PrintsTheZones) {
+  Territoire("@ . .  . . .  . . O");
+  EXPECT_EQ(Ecrit([](std::FILE* f) { ImprimeZones(f); }),
+            "NumeroZoneInfluence\n"
+            " /  -  -  -  \\\n"
+            " |  0  0  1  | \n"
+            " |  0  2  1  | \n"
+            " |  0  1  1  | \n"
+            " \\ -  -  -  / \n"
+            "Zone 0, AMI, Taille 4, Territoire 2, Frontiere 1, Zone Enfermee 4,\n"
+            "Zone 1, ENNEMI, Taille 4, Territoire 2, Frontiere 1, Zone Enfermee 4,\n"
+            "Zone 2, VIDE, Taille 1, Territoire 0, Frontiere 0,\n");
+}
+
 }  // namespace
