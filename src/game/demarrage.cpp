@@ -6,7 +6,7 @@
 #include "board/incremental.h"
 #include "game/chrono.h"
 #include "game/partie.h"
-#include "rules/base.h"
+#include "rules/regles.h"
 
 namespace {
 

@@ -8,15 +8,9 @@
 
 #include "base/trace.h"
 #include "rules/fichiers.h"
-#include "rules/motifs.h"
 
 TaillesMotifs TaillesGoalKind[GoalKind::Nombre];
 int TailleCle = CLE_32_BITS;
-
-MatchedRules MatchedRulesVivre;
-MatchedRules MatchedRulesOeil;
-MatchedRules MatchedRulesConnecter;
-MatchedRules MatchedRulesPartage;
 
 namespace {
 
@@ -53,9 +47,6 @@ struct EtatBase {
   Base Bases[MaxBaseNumber];
   int NbBases = 0;
   Seau Seaux[NB_SEAUX_BASES];
-  MatchedRule Pool[NB_REGLES_POOL];
-  MatchedRule* Pile[NB_REGLES_POOL];
-  int Sommet = 0;
   Lecture lecture;
   void (*sortie)(int) = nullptr;
 };
@@ -114,23 +105,6 @@ void AjouteTaille(int kind, int w, int h) {
   t.w[t.Nombre] = static_cast<int8_t>(w);
   t.h[t.Nombre] = static_cast<int8_t>(h);
   t.Nombre++;
-}
-
-void VideBases() {
-  for (Base& b : etat.Bases) b = Base{};
-  etat.NbBases = 0;
-  for (Seau& s : etat.Seaux) s.Nombre = 0;
-}
-
-void CreePool() {
-  for (int i = 0; i < NB_REGLES_POOL; i++) etat.Pile[i] = &etat.Pool[i];
-  etat.Sommet = NB_REGLES_POOL;
-}
-
-void CreeEnsemble(MatchedRules& s, int tag) {
-  s.GoalFamily = tag;
-  s.NbGRules = 0;
-  s.NbGiRules = 0;
 }
 
 }  // namespace
@@ -255,82 +229,11 @@ void LitBinaire(const char* nom) {
   std::fclose(f);
 }
 
-void DemarreBaseRegles() {
-  InitialiseMotifs();
-  CreePool();
-  CreeEnsemble(MatchedRulesVivre, GoalKind::Vivre);
-  CreeEnsemble(MatchedRulesOeil, GoalKind::Oeil);
-  CreeEnsemble(MatchedRulesConnecter, GoalKind::Connecter);
-  CreeEnsemble(MatchedRulesPartage, GoalKind::ValeurCoup);
-  VideBases();
-}
-
-void ChargeBaseRegles() {
-  DemarreBaseRegles();
-  if (!SansReglesOeilVivre) {
-    TailleCle = CLE_32_BITS;
-    LitBinaire("OeilCentre.bin");
-    LitBinaire("OeilBord.bin");
-    LitBinaire("OeilCoin.bin");
-    LitBinaire("VivreBord.bin");
-    LitBinaire("VivreCoin.bin");
-    if (AvecReglesConnecter) {
-      LitBinaire("ConnecterCentre.bin");
-      LitBinaire("ConnecterBord.bin");
-      LitBinaire("ConnecterCoin.bin");
-    }
-  }
-  TailleCle = CLE_POSITION;
-  LitBinaire("Fuzeki.bin");
-}
-
-MatchedRule* popRule() {
-  if (etat.Sommet <= 1) {
-    Signale("Pb popRule\n");
-    return nullptr;
-  }
-  return etat.Pile[--etat.Sommet];
-}
-
-int pushRule(MatchedRule* r) {
-  // Only records taken by popRule come back; a record given back twice would
-  // otherwise write past the stack.
-  if (etat.Sommet >= NB_REGLES_POOL) {
-    Signale("Pb pushRule\n");
-    return -1;
-  }
-  etat.Pile[etat.Sommet] = r;
-  return etat.Sommet++;
-}
-
-int SommetPileRegles() {
-  return etat.Sommet;
-}
-
-MatchedRules& MatchedRulesDe(int kind) {
-  switch (kind) {
-    case GoalKind::Vivre:
-      return MatchedRulesVivre;
-    case GoalKind::Connecter:
-      return MatchedRulesConnecter;
-    case GoalKind::Oeil:
-      return MatchedRulesOeil;
-    default:
-      return MatchedRulesPartage;
-  }
-}
-
-void ClearMatchedRules(MatchedRules& s) {
-  for (int i = 0; i < s.NbGRules; i++) pushRule(s.GRules[i]);
-  for (int i = 0; i < s.NbGiRules; i++) pushRule(s.GiRules[i]);
-  s.NbGRules = 0;
-  s.NbGiRules = 0;
-}
-
-void ReinitialiseBaseRegles() {
-  DemarreBaseRegles();
-  TailleCle = CLE_32_BITS;
-  etat.sortie = SortieParDefaut;
+void InitialiseBases() {
+  for (Base& b : etat.Bases) b = Base{};
+  etat.NbBases = 0;
+  for (Seau& s : etat.Seaux) s.Nombre = 0;
+  for (TaillesMotifs& t : TaillesGoalKind) t = TaillesMotifs{};
 }
 
 void FixeSortieFatale(void (*sortie)(int)) {

@@ -98,7 +98,7 @@ extern TabDoublet<MAX_CHANGED_WINDOWS> ChangedWindows;
 // On while a goal is registered.
 extern int IncrementalMatching;
 
-// Empties the goal-matching state (part of the matcher's start-up).
+// Empties the goal-matching state (part of the start-up in rules/regles.h).
 void InitialiseButs();
 
 // Registers the goal and matches its kind on the whole board for the colour.
