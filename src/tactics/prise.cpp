@@ -241,7 +241,7 @@ int PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite) {
 
 int ChercheCoupPrendre(int32_t p, int32_t& coup) {
   const String* s = Chaine(p);
-  if (!s) return 0;
+  if (!s) return RESULTAT_ECHEC;
   const int c = s->Color;
   const int a = Adversaire(c);
   ListeIntersections coups;
@@ -253,15 +253,15 @@ int ChercheCoupPrendre(int32_t p, int32_t& coup) {
     CompteurNoeuds = 0;
     CoupTemporaire joue(m, a, CoupTemporaire::SansTest);
     if (!joue) continue;
-    if (EnAtari(p) && EchapperEchelle(p, 1) == -ECHELLE_PRISE) return 4;
-    if (SauverSimpleRecursif(p, 1) == 0) return 4;
+    if (EnAtari(p) && EchapperEchelle(p, 1) == -ECHELLE_PRISE) return RESULTAT_ATTEINT;
+    if (SauverSimpleRecursif(p, 1) == 0) return RESULTAT_ATTEINT;
   }
-  return 0;
+  return RESULTAT_ECHEC;
 }
 
 int ChercheCoupSauver(int32_t p, int32_t& coup) {
   const String* s = Chaine(p);
-  if (!s) return 0;
+  if (!s) return RESULTAT_ECHEC;
   const int c = s->Color;
   ListeIntersections coups;
   CoupsPourSauver(coups, p);
@@ -273,9 +273,9 @@ int ChercheCoupSauver(int32_t p, int32_t& coup) {
     CoupTemporaire joue(m, c, CoupTemporaire::SansTest);
     if (!joue) continue;
     if (NbLibertes(p) == 2 && PrendreEchelle(p, 1) == ECHELLE_PRISE) continue;
-    if (PrendreSimpleRecursif(p, 1) == 0) return 4;
+    if (PrendreSimpleRecursif(p, 1) == 0) return RESULTAT_ATTEINT;
   }
-  return 0;
+  return RESULTAT_ECHEC;
 }
 
 int TousCoupsPrendre(int32_t p, ListeIntersections& liste) {
@@ -335,11 +335,11 @@ void CalculeJeuxPrendre() {
     Prise r = PrisesACalculer.Elements[i];
     OuvreCalculPrise(r);
     int32_t coup = -1;
-    if (ChercheCoupPrendre(r.Ancre, coup) == 4) {
+    if (ChercheCoupPrendre(r.Ancre, coup) == RESULTAT_ATTEINT) {
       r.Prenable = 1;
       if (Reglages.EvaluationEnCours) {
         int32_t sauve = -1;
-        if (ChercheCoupSauver(r.Ancre, sauve) != 4) r.Perdu = 1;
+        if (ChercheCoupSauver(r.Ancre, sauve) != RESULTAT_ATTEINT) r.Perdu = 1;
       } else {
         ListeIntersections coups;
         TousCoupsSauver(r.Ancre, coups);

@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "base/reglages.h"
+#include "base/resultats.h"
 #include "board/incremental.h"
 
 // Ladder values, seen from the side to move.
@@ -121,9 +122,10 @@ int PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite);
 // Drivers.
 
 // ChercheCoupPrendre(p, coup) determines whether the chain at p can be captured
-// with the attacker to move: 4 with a capturing move in coup, else 0.
+// with the attacker to move: RESULTAT_ATTEINT with a capturing move in coup,
+// else RESULTAT_ECHEC.
 int ChercheCoupPrendre(int32_t p, int32_t& coup);
-// ChercheCoupSauver(p, coup): the same for the defender: 4 with a saving move.
+// ChercheCoupSauver(p, coup): the same for the defender, with a saving move.
 int ChercheCoupSauver(int32_t p, int32_t& coup);
 // Every capturing (saving) move of the chain at p in the list; their number.
 int TousCoupsPrendre(int32_t p, ListeIntersections& liste);
