@@ -9,11 +9,7 @@
 #include <cstdint>
 
 #include "game/fenetre.h"
-
-// The engine's move choice, as ChoisitCoup: for colour 1 on DamierCourant.
-using ChoixMoteur = void (*)(int32_t& point, int& passe);
-// Tests put a scripted engine here; nullptr gives ChoisitCoup back.
-void FixeChoixMoteur(ChoixMoteur choix);
+#include "game/moteur.h"
 
 // The three set-ups: the human as Black, as White (the engine moves first), or
 // two humans on one board.

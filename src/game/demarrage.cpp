@@ -18,12 +18,9 @@ EnsembleIntersections ModifieesProgramme;
 void InitialisationProgramme() {
   OuvreTraceJeu("game.trace");
   ChargeBaseRegles();
-  CouleurNoir = 1;
-  CouleurBlanc = 2;
-  VideHistorique();
+  ReinitialisePartie();
   NumeroCoup = 1;
   ReinitialiseReglages();
   RemiseAZeroChronos();
   IntersectionsModifiees = &ModifieesProgramme;
-  ViderDamier(DamierCourant);
 }

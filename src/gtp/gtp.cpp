@@ -10,13 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "analysis/choix.h"
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "board/damier.h"
 #include "board/incremental.h"
-#include "game/chrono.h"
-#include "game/partie.h"
+#include "game/moteur.h"
 #include "gtp/sgf.h"
 #include "tactics/prise.h"
 #include "version.h"
@@ -84,7 +82,6 @@ struct EtatGtp {
   Partie Brouillon;
   double Komi = 0;
   Temps Pendule;
-  ChoixGtp Choix = nullptr;
 };
 
 EtatGtp etat;
@@ -360,38 +357,17 @@ double TempsUtilise(int couleur) {
   return std::clamp(part, 0.0, 1.0) * 3600;
 }
 
-void FixeHorloge(Horloge& h, double secondes) {
-  const int s = std::max(0, static_cast<int>(secondes));
-  h.Heures = s / 3600;
-  h.Minutes = s / 60 % 60;
-  h.Secondes = std::max(0.0, secondes) - (s - s % 60);
-  const int chiffres[6] = {h.Heures / 10 % 10, h.Heures % 10, h.Minutes / 10,
-                           h.Minutes % 10,     s % 60 / 10,   s % 10};
-  for (int i = 0, k = 0; i < 8; i++)
-    h.Texte[i] = i % 3 == 2 ? ':' : static_cast<char>('0' + chiffres[k++]);
-  h.Texte[8] = '\0';
-}
-
-// Hands the game to the engine from the side of couleur: the engine is always
-// colour 1, so the position is seen from that side, and its clock is the clock
-// of the colour it plays.
-void PreparePourMoteur(int couleur) {
-  DamierCourant = VuePourCouleur(etat.Jeu.Position, couleur);
-  CouleurNoir = couleur == NOIR ? 1 : 2;
-  CouleurBlanc = Adversaire(CouleurNoir);
-  CouleurAJouer = 1;
-  FixeHorloge(couleur == NOIR ? HorlogeNoir : HorlogeBlanc, TempsUtilise(couleur));
-}
-
-// The engine's move for couleur, checked against the game's own rules.
-bool ChoixMoteur(const Arguments& args, std::string& texte, int& couleur, int32_t& p) {
+// The engine's move for couleur, checked against the game's own rules. The
+// game is handed to the engine from the side of couleur, with the time it has
+// used on that colour's clock.
+bool CoupDuMoteur(const Arguments& args, std::string& texte, int& couleur, int32_t& p) {
   couleur = args.empty() ? 0 : LitCouleur(args[0]);
   if (couleur == 0) return Echec(texte, "invalid color");
-  PreparePourMoteur(couleur);
   int32_t point = -1;
   int passe = 1;
+  const double utilise = TempsUtilise(couleur);
   const auto debut = std::chrono::steady_clock::now();
-  (etat.Choix ? etat.Choix : ChoisitCoup)(point, passe);
+  DemandeCoupMoteurPour(etat.Jeu.Position, couleur, utilise, point, passe);
   const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
   etat.Pendule.Reflexion[couleur] += duree.count();
   p = COUP_PASSE;
@@ -409,7 +385,7 @@ bool ChoixMoteur(const Arguments& args, std::string& texte, int& couleur, int32_
 bool Genmove(const Arguments& args, std::string& texte) {
   int couleur;
   int32_t p;
-  if (!ChoixMoteur(args, texte, couleur, p)) return false;
+  if (!CoupDuMoteur(args, texte, couleur, p)) return false;
   etat.Jeu.Joue(p, couleur);
   return true;
 }
@@ -417,7 +393,7 @@ bool Genmove(const Arguments& args, std::string& texte) {
 bool RegGenmove(const Arguments& args, std::string& texte) {
   int couleur;
   int32_t p;
-  return ChoixMoteur(args, texte, couleur, p);
+  return CoupDuMoteur(args, texte, couleur, p);
 }
 
 bool Showboard(const Arguments&, std::string& texte) {
@@ -758,7 +734,7 @@ void ReinitialiseGtp() {
   etat.Brouillon.Vide();
   etat.Komi = 0;
   etat.Pendule = Temps{};
-  etat.Choix = nullptr;
+  FixeChoixMoteur(nullptr);
 }
 
 bool TraiteLigneGtp(std::string_view ligne, std::string& reponse) {
@@ -804,23 +780,11 @@ void BoucleGtp(std::istream& entree, std::ostream& sortie) {
 }
 
 void FixeChoixGtp(ChoixGtp choix) {
-  etat.Choix = choix;
+  FixeChoixMoteur(choix);
 }
 
 const Damier& PositionGtp() {
   return etat.Jeu.Position;
-}
-
-Damier VuePourCouleur(const Damier& d, int couleur) {
-  if (couleur == 1) return d;
-  Damier v;
-  ViderDamier(v);
-  for (int32_t p = 0; p < NbIntersections; p++) {
-    const int c = Couleur(d, p);
-    if (c != VIDE) PosePierre(v, p, Adversaire(c));
-  }
-  FixePointKo(v, PointKo(d));
-  return v;
 }
 
 std::string EcritVertex(int32_t p) {

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "board/goban.h"
+#include "game/moteur.h"
 
 inline constexpr int NOIR = 1;
 inline constexpr int BLANC = 2;
@@ -38,15 +39,12 @@ void BoucleGtp(std::istream& entree, std::ostream& sortie);
 
 // The engine's move choice that genmove calls (ChoisitCoup): for colour 1 on
 // DamierCourant. Tests put a scripted engine here; nullptr gives ChoisitCoup back.
-using ChoixGtp = void (*)(int32_t& point, int& passe);
+// The same hook as the window's (FixeChoixMoteur).
+using ChoixGtp = ChoixMoteur;
 void FixeChoixGtp(ChoixGtp choix);
 
 // The position as the game sees it (black 1, white 2).
 const Damier& PositionGtp();
-
-// The position from the side of colour: that colour's stones are colour 1, the
-// other side's colour 2, as the engine's move choice expects.
-Damier VuePourCouleur(const Damier& d, int couleur);
 
 // "D4" for a point, "pass" for COUP_PASSE; columns skip the letter I.
 std::string EcritVertex(int32_t p);
