@@ -163,6 +163,23 @@ int32_t PlusPetitePierre(int32_t p);
 // IntersectionsModifiees, as at start-up (for tests).
 void ReinitialiseIncremental();
 
+// CoherenceIncremental() recounts the board from its colours and compares the
+// recount with what play and undo keep: every stone's string (colour, stones,
+// anchor, liberties, adjacent enemy strings, in their lists and their sets), the
+// strings on the board, the neighbour counts, BilanPierres, and HashPosition
+// against the hash the board was built with. True when everything agrees;
+// otherwise the first difference is reported ("Pb CoherenceIncremental ...") and
+// the answer is false. Changes nothing.
+bool CoherenceIncremental();
+
+// On in the sanitizer build: every take-back checks the board's coherence and
+// ends the program (abort) on a difference.
+#ifdef ILVANE_COHERENCE
+inline constexpr bool VerifieCoherenceApresReprise = true;
+#else
+inline constexpr bool VerifieCoherenceApresReprise = false;
+#endif
+
 // Sizes of the internal stacks, for tests and diagnostics.
 int NombreMotsPileUndo();
 int SommetPileString();  // records taken from the pool
