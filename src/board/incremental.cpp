@@ -602,15 +602,15 @@ void ListString::clear() {
   Vide(Numeros);
 }
 
-int ListString::add(String* s) {
-  if (contient(s->Number)) return 0;
+bool ListString::add(String* s) {
+  if (contient(s->Number)) return false;
   if (Nombre >= MAX_LISTSTRING) {
     Signale("Pb ListString::add MAX_LISTSTRING, string %d perdue\n", s->Number);
-    return 0;
+    return false;
   }
   Elements[Nombre++] = s;
   Ajoute(Numeros, s->Number);
-  return 1;
+  return true;
 }
 
 void ListString::ote(String* s) {
@@ -736,35 +736,35 @@ void InitialiseDamierIncremental(const Damier& damier) {
   NoteHashBase();
 }
 
-int CoupLegalIncremental(int32_t p, int c) {
-  if (!SurGoban(p) || (c != 1 && c != 2)) return 0;
+bool CoupLegalIncremental(int32_t p, int c) {
+  if (!SurGoban(p) || (c != 1 && c != 2)) return false;
   Ajoute(IntersectionsLues, p);
-  if (Col(p) != VIDE || p == KoIncremental) return 0;
+  if (Col(p) != VIDE || p == KoIncremental) return false;
   for (int32_t n : Voisins[p]) {
     Ajoute(IntersectionsLues, n);
     const int cn = Col(n);
-    if (cn == VIDE) return 1;
-    if (cn == c && StringIntersection[n]->Libertes.Nombre > 1) return 1;
+    if (cn == VIDE) return true;
+    if (cn == c && StringIntersection[n]->Libertes.Nombre > 1) return true;
   }
-  return CompteLibertesApres(p, c) > 0 ? 1 : 0;
+  return CompteLibertesApres(p, c) > 0;
 }
 
-int JoueCoupIncremental(int32_t p, int c) {
+bool JoueCoupIncremental(int32_t p, int c) {
   const bool passe = p == COUP_PASSE;
   if ((c != 1 && c != 2) || (!passe && (!SurGoban(p) || Col(p) != VIDE))) {
     Signale("Pb JoueCoupIncremental coup %d couleur %d impossible\n", p, c);
-    return 0;
+    return false;
   }
   Voisinage v;
   if (passe) {
     if (SuiviModifications && Profondeur >= PROFONDEUR_MAX) {
       Signale("Pb JoueCoupIncremental PROFONDEUR_MAX, coup %d refuse\n", p);
-      return 0;
+      return false;
     }
-    if (PileUndoPleine(p, 2)) return 0;
+    if (PileUndoPleine(p, 2)) return false;
   } else {
     LitVoisinage(p, c, v);
-    if (PlaceManquante(p, c, v)) return 0;
+    if (PlaceManquante(p, c, v)) return false;
   }
   if (SuiviModifications) {
     ModificationsCoup& m = ModificationsProfondeur[Profondeur];
@@ -783,7 +783,7 @@ int JoueCoupIncremental(int32_t p, int c) {
   FixeKo(k);
   XorTrait();
   Profondeur++;
-  return 1;
+  return true;
 }
 
 namespace {
@@ -886,15 +886,15 @@ bool CoherenceIncremental() {
   return true;
 }
 
-int EssaieCoupIncremental(int32_t p, int c) {
-  if (!CoupLegalIncremental(p, c)) return 0;
+bool EssaieCoupIncremental(int32_t p, int c) {
+  if (!CoupLegalIncremental(p, c)) return false;
   return JoueCoupIncremental(p, c);
 }
 
-int UndoIncremental() {
+bool UndoIncremental() {
   if (etat.nbMotsUndo == 0) {
     Signale("Pb UndoIncremental aucun coup a reprendre\n");
-    return 0;
+    return false;
   }
   Profondeur--;
   XorTrait();
@@ -923,7 +923,7 @@ int UndoIncremental() {
   if constexpr (VerifieCoherenceApresReprise) {
     if (!CoherenceIncremental()) std::abort();
   }
-  return 1;
+  return true;
 }
 
 int32_t PointKoIncremental(int32_t p, int c) {

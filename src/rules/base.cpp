@@ -145,12 +145,12 @@ int NombreBases() {
   return etat.NbBases;
 }
 
-int LitBlocBinaire() {
+bool LitBlocBinaire() {
   int8_t entete[5];
   for (int8_t& o : entete)
-    if (!Lit(&o, 1)) return 0;
+    if (!Lit(&o, 1)) return false;
   uint8_t compte[4];
-  if (!Lit(compte, 4)) return 0;
+  if (!Lit(compte, 4)) return false;
   const int kind = entete[0], type = entete[1], zone = entete[2], w = entete[3], h = entete[4];
   const uint32_t n = Mot(compte);
   const int k = TailleCle;
@@ -172,7 +172,7 @@ int LitBlocBinaire() {
     std::fflush(SortieErreurs());
   }
 
-  if (n == 0) return 0;
+  if (n == 0) return false;
   const uint64_t octetsCles = static_cast<uint64_t>(n) * k;
   const uint64_t octetsOffsets = 4 * (static_cast<uint64_t>(n) + 1);
   if (octetsCles + octetsOffsets > etat.lecture.reste)
@@ -183,9 +183,9 @@ int LitBlocBinaire() {
   b.N = n;
   b.K = k;
   b.Cles.reset(new uint32_t[static_cast<size_t>(n) * mots]);
-  if (!LitMots(b.Cles.get(), static_cast<uint64_t>(n) * mots)) return 0;
+  if (!LitMots(b.Cles.get(), static_cast<uint64_t>(n) * mots)) return false;
   b.Offsets.reset(new uint32_t[n + 1]);
-  if (!LitMots(b.Offsets.get(), n + 1)) return 0;
+  if (!LitMots(b.Offsets.get(), n + 1)) return false;
 
   const uint32_t l = b.Offsets[n];
   if (l > etat.lecture.reste) return Refuse("%u octets de regles depassent la fin du fichier", l);
@@ -195,14 +195,14 @@ int LitBlocBinaire() {
       return Refuse("cles non strictement croissantes a l'entree %u", i);
   }
   b.Donnees.reset(new int8_t[static_cast<size_t>(l) + 1]);
-  if (!Lit(b.Donnees.get(), l)) return 0;
+  if (!Lit(b.Donnees.get(), l)) return false;
   b.Donnees[l] = 0;
 
   const int numero = NewBaseNumber(CleBase(kind, type, zone, w, h));
-  if (numero < 0) return 0;
+  if (numero < 0) return false;
   etat.Bases[numero] = std::move(b);
   AjouteTaille(kind, w, h);
-  return 1;
+  return true;
 }
 
 void LitFluxBinaire(std::FILE* f, const char* nom) {

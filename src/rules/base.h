@@ -58,9 +58,9 @@ void LitBinaire(const char* nom);
 // The same on an open stream (nom names it in the messages); for tests.
 void LitFluxBinaire(std::FILE* f, const char* nom);
 
-// Registers one block of the file being read: 1, or 0 at its end, on a short
+// Registers one block of the file being read: true, or false at its end, on a short
 // read or on a block refused as malformed.
-int LitBlocBinaire();
+bool LitBlocBinaire();
 
 // kind + 21 * type + 147 * (zone + 3 * w + 57 * h)
 int32_t CleBase(int kind, int type, int zone, int w, int h);

@@ -111,12 +111,12 @@ int PrendreEchelle(int32_t p, int profondeur);
 // Ladder, defender to move: -ECHELLE_PRISE when the chain is lost, else 0.
 int EchapperEchelle(int32_t p, int profondeur);
 
-// Attacker to move: 1 if the chain at p is captured, else 0.
-int PrendreSimpleRecursif(int32_t p, int profondeur);
-// Defender to move: 1 if the chain at p is saved, else 0.
-int SauverSimpleRecursif(int32_t p, int profondeur);
+// Attacker to move: true if the chain at p is captured, else false.
+bool PrendreSimpleRecursif(int32_t p, int profondeur);
+// Defender to move: true if the chain at p is saved, else false.
+bool SauverSimpleRecursif(int32_t p, int profondeur);
 // PrendreSimpleRecursif with the depth limit replaced by `limite` for the call.
-int PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite);
+bool PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite);
 
 // ---------------------------------------------------------------------------
 // Drivers.
