@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "analysis/choix.h"
 #include "base/trace.h"
 #include "board/damier.h"
 #include "game/chrono.h"
+#include "game/moteur.h"
 #include "game/partie.h"
 
 namespace {
@@ -28,14 +28,15 @@ constexpr const char* FIN_NOIR_GAGNE =
     "Je Passe. La partie est terminée.\nNoir a %d pierres sur le Goban.\nBlanc a %d pierres sur "
     "le Goban.\nNoir gagne de %d points";
 
-ChoixMoteur choixMoteur = ChoisitCoup;
-
 }  // namespace
 
+// The engine's move for colour 1, or COUP_PASSE. The pass flag is set to
+// passeAvant before the call. An answer that is not a legal point would break
+// the position: it is reported and taken as a pass.
 int32_t CoupIlvane(int passeAvant) {
   int32_t point = -1;
   int passe = passeAvant;
-  choixMoteur(point, passe);
+  DemandeCoupMoteur(point, passe);
   if (passe) return COUP_PASSE;
   if (!SurGoban(point) || !EstLegal(DamierCourant, point, 1)) {
     Signale("Pb ChoisitCoup coup illegal %d\n", point);
@@ -236,10 +237,6 @@ void CommencePartie(FenetreJeu& f, int noir, const char* couleurIlvane, int mode
 }
 
 }  // namespace
-
-void FixeChoixMoteur(ChoixMoteur choix) {
-  choixMoteur = choix ? choix : ChoisitCoup;
-}
 
 void JouerNoirClick(FenetreJeu& f) {
   CommencePartie(f, 2, ILVANE_BLANCS, MODE_CONTRE_ILVANE);

@@ -9,11 +9,7 @@
 #include <cstdint>
 
 #include "game/fenetre.h"
-
-// The engine's move choice, as ChoisitCoup: for colour 1 on DamierCourant.
-using ChoixMoteur = void (*)(int32_t& point, int& passe);
-// Tests put a scripted engine here; nullptr gives ChoisitCoup back.
-void FixeChoixMoteur(ChoixMoteur choix);
+#include "game/moteur.h"
 
 // The engine's move for colour 1 on DamierCourant, or COUP_PASSE: the one call
 // to the engine, for the window and the GTP engine alike. The pass flag is set
