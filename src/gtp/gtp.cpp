@@ -17,7 +17,7 @@
 #include "game/chrono.h"
 #include "game/controleur.h"
 #include "game/partie.h"
-#include "gtp/sgf.h"
+#include "game/sgf.h"
 #include "tactics/prise.h"
 #include "version.h"
 
