@@ -1,7 +1,7 @@
 // Game records between the window and other programs: games saved by the
 // window load in ilvane-gtp's loadsgf and in GNU Go's to the same position and
 // the same player to move; records written by GNU Go's printsgf open in the
-// window as GNU Go's position.
+// window as GNU Go's position; ilvane-gtp's printsgf, the same way.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -114,6 +114,50 @@ TEST_F(EchangeTest, GnuGoRecordsOpenInTheWindow) {
     EXPECT_EQ(Liste(gnugo, "black"), Pierres(CouleurNoir)) << partie;
     EXPECT_EQ(Liste(gnugo, "white"), Pierres(CouleurBlanc)) << partie;
     EXPECT_EQ(CouleurAJouer, coups % 2 ? CouleurBlanc : CouleurNoir) << partie;
+  }
+}
+
+// Random games in ilvane-gtp, printed with printsgf: the answer is the file's
+// text, and GNU Go and the window load it to the engine's position.
+TEST_F(EchangeTest, PrintsgfRecordsLoadElsewhere) {
+  ProcessusGtp ilvane({ILVANE_GTP_EXE}, "", dossier_.string());
+  std::unique_ptr<ProcessusGtp> gnugo;
+  if (!gnugo_.empty())
+    gnugo = std::make_unique<ProcessusGtp>(std::vector<std::string>{gnugo_, "--mode", "gtp"});
+  std::mt19937 alea(13);
+  const std::string chemin = (dossier_ / "ilvane.sgf").string();
+  for (int partie = 0; partie < 15; partie++) {
+    ilvane.Succes("clear_board");
+    ilvane.Succes("komi " + std::to_string(partie % 4) + ".5");
+    const int coups = static_cast<int>(alea() % 80);
+    bool passe = true;
+    for (int i = 0; i < coups; i++) {
+      const std::string couleur = i % 2 ? "white" : "black";
+      std::string r;
+      for (int essai = 0; essai < 20 && r.rfind("= ", 0) != 0; essai++)
+        r = ilvane.Commande("play " + couleur + " " + Sommet(static_cast<int32_t>(alea() % 81)));
+      passe = r.rfind("= ", 0) != 0;
+      if (passe) ilvane.Succes("play " + couleur + " pass");
+    }
+    ASSERT_EQ(ilvane.Commande("printsgf " + chemin), "= \n\n");
+    const std::string texte = ilvane.Succes("printsgf");
+    std::ifstream in(chemin);
+    const std::string fichier((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
+    ASSERT_EQ(fichier, texte + "\n");
+    const std::vector<std::string> noirs = Liste(ilvane, "black"), blancs = Liste(ilvane, "white");
+    ASSERT_TRUE(OuvrePartie(f, chemin)) << f.Messages.front();
+    EXPECT_EQ(Pierres(CouleurNoir), noirs);
+    EXPECT_EQ(Pierres(CouleurBlanc), blancs);
+    if (!gnugo) continue;
+    // The last move was a stone: PL names the other colour.
+    const std::string aJouer = gnugo->Succes("loadsgf " + chemin);
+    if (!passe) {
+      EXPECT_EQ(aJouer, coups % 2 ? "white" : "black") << texte;
+    }
+    EXPECT_EQ(Liste(*gnugo, "black"), noirs);
+    EXPECT_EQ(Liste(*gnugo, "white"), blancs);
+    EXPECT_EQ(std::stod(gnugo->Succes("get_komi")), partie % 4 + 0.5);
   }
 }
 
