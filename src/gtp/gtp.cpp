@@ -15,9 +15,11 @@
 #include "board/damier.h"
 #include "board/incremental.h"
 #include "game/chrono.h"
+#include "game/controleur.h"
+#include "game/enregistrement.h"
 #include "game/moteur.h"
 #include "game/partie.h"
-#include "gtp/sgf.h"
+#include "game/sgf.h"
 #include "tactics/prise.h"
 #include "version.h"
 
@@ -229,17 +231,16 @@ bool ChainesOntDesLibertes(const Damier& d) {
 }
 
 std::string LitFichier(const std::string& nom, std::string& texte) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(nom.c_str(), "rb"), std::fclose);
-  if (!f) return "cannot open file";
-  texte.clear();
-  char buf[1 << 14];
-  for (;;) {
-    const size_t n = std::fread(buf, 1, sizeof buf, f.get());
-    texte.append(buf, n);
-    if (texte.size() > static_cast<size_t>(TAILLE_FICHIER_SGF_MAX)) return "file too large";
-    if (n < sizeof buf) break;
+  switch (LitFichierSgf(nom, texte)) {
+    case ErreurFichier::Aucune:
+      return "";
+    case ErreurFichier::Ouverture:
+      return "cannot open file";
+    case ErreurFichier::Lecture:
+      return "cannot read file";
+    case ErreurFichier::TropGrand:
+      return "file too large";
   }
-  if (std::ferror(f.get())) return "cannot read file";
   return "";
 }
 
@@ -442,7 +443,8 @@ bool Showboard(const Arguments&, std::string& texte) {
 bool FinalStatusList(const Arguments& args, std::string& texte) {
   if (args.empty()) return Echec(texte, "syntax error");
   const std::string statut = Minuscules(args[0]);
-  if (statut != "alive" && statut != "dead" && statut != "seki") return Echec(texte, "invalid status");
+  if (statut != "alive" && statut != "dead" && statut != "seki")
+    return Echec(texte, "invalid status");
   EnsembleIntersections mortes, choisies;
   Vide(mortes);
   Vide(choisies);
@@ -528,6 +530,36 @@ bool Loadsgf(const Arguments& args, std::string& texte) {
   NouvelleTrace();
   if (sgf.AvecKomi) etat.Komi = sgf.Komi;
   texte = EcritCouleur(aJouer);
+  return true;
+}
+
+// printsgf [file]: the position as a record, as GNU Go writes it: setup
+// stones, komi, and the player to move when the last move tells it. Written to
+// the file (empty answer) or given as the answer.
+bool Printsgf(const Arguments& args, std::string& texte) {
+  const Partie& jeu = etat.Jeu;
+  EnregistrementSgf e;
+  e.Taille = TailleGoban;
+  e.Komi = etat.Komi;
+  e.Date = DateDuJour();
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    const int c = Couleur(jeu.Position, p);
+    if (c == NOIR) e.PosesNoires.push_back(p);
+    if (c == BLANC) e.PosesBlanches.push_back(p);
+    if (c != VIDE && jeu.Nombre > 0 &&
+        Couleur(jeu.Avant[(jeu.Debut + jeu.Nombre - 1) % HISTORIQUE_GTP], p) == VIDE)
+      e.AJouer = Adversaire(c);
+  }
+  std::string sgf = EcritSgf(e);
+  sgf.pop_back();
+  if (args.empty()) {
+    texte = sgf;
+    return true;
+  }
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(std::string(args[0]).c_str(), "wb"),
+                                                    std::fclose);
+  if (!f || std::fputs((sgf + "\n").c_str(), f.get()) < 0 || std::fflush(f.get()) != 0)
+    return Echec(texte, "cannot write file");
   return true;
 }
 
@@ -680,6 +712,7 @@ constexpr EntreeCommande Commandes[] = {
     {"time_settings", TimeSettings},
     {"time_left", TimeLeft},
     {"loadsgf", Loadsgf},
+    {"printsgf", Printsgf},
     {"is_legal", IsLegal},
     {"list_stones", ListStones},
     {"countlib", Countlib},
