@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,10 +20,10 @@
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "board/incremental.h"
-#include "rules/regles.h"
+#include "mesures.h"
 #include "rules//base.h"
+#include "rules/regles.h"
 #include "tactics/positions_prise.h"
-#include "temps_processeur.h"
 
 namespace {
 
@@ -62,12 +61,7 @@ void AnalysePosition(const Damier& d) {
 }
 
 void Rapporte(benchmark::State& state, std::vector<double>& ms) {
-  std::sort(ms.begin(), ms.end());
-  double total = 0;
-  for (double m : ms) total += m;
-  state.counters["ms_median"] = ms[ms.size() / 2];
-  state.counters["ms_moyen"] = total / static_cast<double>(ms.size());
-  state.counters["ms_pire"] = ms.back();
+  RapporteMs(state, ms);
   state.counters["mesures"] = static_cast<double>(ms.size());
 }
 
@@ -101,19 +95,17 @@ void FormeGroupesCourtePositions(benchmark::State& state) {
       FormeGroupes();
       Reglages.EvaluationEnCours = true;
       state.ResumeTiming();
-      int n = 0;
-      for (int32_t p = 0; p < NbIntersections; p++) {
-        if (Couleur(DamierIncremental, p) != VIDE || n++ % 4 != 0) continue;
+      PourCoupsEssayes([&](int32_t p, int c) {
         state.PauseTiming();
-        const CoupTemporaire coup(p, 1 + (n / 4) % 2);
+        const CoupTemporaire coup(p, c);
         if (coup) AnalyseCourte();
         state.ResumeTiming();
-        if (!coup) continue;
+        if (!coup) return;
         const double debut = MsProcesseur();
         FormeGroupesCourte();
         ms.push_back(MsProcesseur() - debut);
         benchmark::DoNotOptimize(Groupes.Fin);
-      }
+      });
       Reglages.EvaluationEnCours = false;
     }
   }
