@@ -192,24 +192,16 @@ TEST_F(PipelineTest, Enclosure) {
     for (int32_t p = 0; p < NbIntersections; p++) n += carte[p] != 0;
     return n;
   };
-  // A lone stone on an empty board walls nothing in.
-  Complete(DamierDe(std::string(40, '.') + "@" + std::string(40, '.')));
-  EXPECT_EQ(enclos(CartesEnclos.EnclosAmi), 0);
-  EXPECT_EQ(enclos(CartesEnclos.EnclosEnnemi), 0);
-
-  // Nor does a lone stone in an empty corner with the other colour elsewhere.
-  Complete(
-      DamierDe(". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . @ . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . O . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."));
-  EXPECT_EQ(enclos(CartesEnclos.EnclosAmi), 0);
-  EXPECT_EQ(enclos(CartesEnclos.EnclosEnnemi), 0);
+  // A lone stone on an empty board walls nothing in; nor does a lone stone
+  // near a corner with the other colour elsewhere.
+  const std::string vide(9, '.');
+  for (const std::string& diagramme :
+       {std::string(40, '.') + "@" + std::string(40, '.'),
+        vide + vide + "..@......" + vide + vide + "......O.." + vide + vide + vide}) {
+    Complete(DamierDe(diagramme));
+    EXPECT_EQ(enclos(CartesEnclos.EnclosAmi), 0) << diagramme;
+    EXPECT_EQ(enclos(CartesEnclos.EnclosEnnemi), 0) << diagramme;
+  }
 
   // A corner walled in by colour 1, with colour 2 outside: the corner is
   // enclosed and its inner points are eye space; the outside is not.
