@@ -12,11 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/groupes.h"
-#include "analysis/liens.h"
-#include "analysis/pipeline.h"
-#include "analysis/valeurs.h"
-#include "analysis/yeux.h"
+#include "analysis/analyse_groupes.h"
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "board/incremental.h"
@@ -28,14 +24,9 @@
 namespace {
 
 void Prepare() {
-  Silence = true;
+  ReinitialiseAnalyseGroupes();
   OuvreTraceJeu("/dev/null");
-  ReinitialiseIncremental();
-  ReinitialiseAnalyse();
   ReinitialiseReglages();
-  ReinitialiseLiens();
-  ReinitialiseGroupes();
-  ReinitialiseValeurs();
   DemarreBaseRegles();
   TailleCle = CLE_32_BITS;
   for (const char* f : {"OeilCentre", "OeilBord", "OeilCoin", "VivreBord", "VivreCoin"})
@@ -53,11 +44,7 @@ void Fin() {
 void AnalysePosition(const Damier& d) {
   InitialiseDamierIncremental(d);
   Reglages.EvaluationEnCours = false;
-  AnalyseComplete();
-  // The eye table is not a stage of the pipeline yet: filled here, then the
-  // static life again, whose eye regions add their eyes to it.
-  InitialiseYeux();
-  ExecuteEtape(ETAPE_VIE_STATIQUE);
+  AnalyseAvantGroupes();
 }
 
 void Rapporte(benchmark::State& state, std::vector<double>& ms) {
