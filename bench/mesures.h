@@ -55,9 +55,9 @@ void MesureEtapeRepetee(benchmark::State& state, const std::vector<Damier>& posi
     double iterationMs = 0;
     for (const Damier& d : positions) {
       prepare(d);
-      const double debut = MsProcesseur();
-      for (int k = 0; k < runs; k++) etape();
-      const double ms = MsProcesseur() - debut;
+      const double ms = MsDe([&] {
+        for (int k = 0; k < runs; k++) etape();
+      });
       iterationMs += ms;
       pireMs = std::max(pireMs, ms / runs);
       mesures += runs;
@@ -71,6 +71,14 @@ void MesureEtapeRepetee(benchmark::State& state, const std::vector<Damier>& posi
   state.counters["ms_pire"] = pireMs;
   if (nomCompte && compte)
     state.counters[nomCompte] = static_cast<double>(comptes) * runs / static_cast<double>(mesures);
+}
+
+// The processor milliseconds f() takes.
+template <class F>
+double MsDe(F f) {
+  const double debut = MsProcesseur();
+  f();
+  return MsProcesseur() - debut;
 }
 
 // The median, mean and worst of the times in `ms`, which it sorts.

@@ -47,76 +47,54 @@ void AnalysePosition(const Damier& d) {
   AnalyseAvantGroupes();
 }
 
-void Rapporte(benchmark::State& state, std::vector<double>& ms) {
+// Runs `mesure(ms)` on each position once the full analysis, and the groups
+// where asked, have run untimed.
+template <class Mesure>
+void SurPositions(benchmark::State& state, bool groupesAvant, Mesure mesure) {
+  const std::vector<Damier> positions = PositionsPriseAvec(0);
+  Prepare();
+  std::vector<double> ms;
+  for (auto _ : state) {
+    for (const Damier& d : positions) {
+      state.PauseTiming();
+      AnalysePosition(d);
+      if (groupesAvant) FormeGroupes();
+      state.ResumeTiming();
+      mesure(ms);
+    }
+  }
+  Fin();
   RapporteMs(state, ms);
   state.counters["mesures"] = static_cast<double>(ms.size());
 }
 
 void FormeGroupesPositions(benchmark::State& state) {
-  const std::vector<Damier> positions = PositionsPriseAvec(0);
-  Prepare();
-  std::vector<double> ms;
-  for (auto _ : state) {
-    for (const Damier& d : positions) {
-      state.PauseTiming();
-      AnalysePosition(d);
-      state.ResumeTiming();
-      const double debut = MsProcesseur();
-      FormeGroupes();
-      ms.push_back(MsProcesseur() - debut);
-      benchmark::DoNotOptimize(Groupes.Fin);
-    }
-  }
-  Fin();
-  Rapporte(state, ms);
+  SurPositions(state, false, [](std::vector<double>& ms) {
+    ms.push_back(MsDe(FormeGroupes));
+    benchmark::DoNotOptimize(Groupes.Fin);
+  });
 }
 
 void FormeGroupesCourtePositions(benchmark::State& state) {
-  const std::vector<Damier> positions = PositionsPriseAvec(0);
-  Prepare();
-  std::vector<double> ms;
-  for (auto _ : state) {
-    for (const Damier& d : positions) {
+  SurPositions(state, true, [&](std::vector<double>& ms) {
+    Reglages.EvaluationEnCours = true;
+    PourCoupsEssayes([&](int32_t p, int c) {
       state.PauseTiming();
-      AnalysePosition(d);
-      FormeGroupes();
-      Reglages.EvaluationEnCours = true;
+      const CoupTemporaire coup(p, c);
+      if (coup) AnalyseCourte();
       state.ResumeTiming();
-      PourCoupsEssayes([&](int32_t p, int c) {
-        state.PauseTiming();
-        const CoupTemporaire coup(p, c);
-        if (coup) AnalyseCourte();
-        state.ResumeTiming();
-        if (!coup) return;
-        const double debut = MsProcesseur();
-        FormeGroupesCourte();
-        ms.push_back(MsProcesseur() - debut);
-        benchmark::DoNotOptimize(Groupes.Fin);
-      });
-      Reglages.EvaluationEnCours = false;
-    }
-  }
-  Fin();
-  Rapporte(state, ms);
+      if (!coup) return;
+      ms.push_back(MsDe(FormeGroupesCourte));
+      benchmark::DoNotOptimize(Groupes.Fin);
+    });
+    Reglages.EvaluationEnCours = false;
+  });
 }
 
 void ValeursStatiquesPositions(benchmark::State& state) {
-  const std::vector<Damier> positions = PositionsPriseAvec(0);
-  Prepare();
-  std::vector<double> ms;
-  for (auto _ : state) {
-    for (const Damier& d : positions) {
-      state.PauseTiming();
-      AnalysePosition(d);
-      FormeGroupes();
-      state.ResumeTiming();
-      const double debut = MsProcesseur();
-      benchmark::DoNotOptimize(ValeursStatiques());
-      ms.push_back(MsProcesseur() - debut);
-    }
-  }
-  Fin();
-  Rapporte(state, ms);
+  SurPositions(state, true, [](std::vector<double>& ms) {
+    ms.push_back(MsDe([] { benchmark::DoNotOptimize(ValeursStatiques()); }));
+  });
 }
 
 BENCHMARK(FormeGroupesPositions)->Unit(benchmark::kMillisecond);

@@ -32,13 +32,9 @@ struct Mesures {
   // Times the pipeline; then, from the same position, its stages one by one.
   template <size_t N>
   void Analyse(void (*pipeline)(), const EtapeAnalyse (&etapes)[N]) {
-    const double debut = MsProcesseur();
-    pipeline();
-    ms.push_back(MsProcesseur() - debut);
+    ms.push_back(MsDe(pipeline));
     for (EtapeAnalyse e : etapes) {
-      const double debutEtape = MsProcesseur();
-      ExecuteEtape(e);
-      msEtapes[e] += MsProcesseur() - debutEtape;
+      msEtapes[e] += MsDe([e] { ExecuteEtape(e); });
       executionsEtapes[e]++;
     }
   }
