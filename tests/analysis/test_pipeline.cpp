@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/influence.h"
-#include "analysis/pipeline.h"
-#include "analysis/viestatique.h"
+#include "analyse_groupes.h"
 #include "base/reglages.h"
 #include "board/incremental.h"
 #include "diagramme.h"
@@ -22,16 +20,9 @@ namespace {
 class PipelineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ReinitialiseIncremental();
-    ReinitialisePrises();
+    ReinitialiseAnalyseGroupes();
     ReinitialiseMenaces();
-    ReinitialiseIntersections();
-    ReinitialiseVieStatique();
-    ReinitialiseInfluence();
-    ReinitialiseAnalyse();
     ReinitialiseReglages();
-    Silence = true;
-    Reglages.EvaluationEnCours = false;
   }
   void TearDown() override {
     Silence = false;
@@ -174,13 +165,8 @@ TEST_F(PipelineTest, StaticLifeBoard) {
   Complete(
       DamierDe(". @ O . . . . . ."
                "O . . . . . . . ."
-               "@ . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."));
+               "@ . . . . . . . ." +
+               std::string(6 * 9, '.')));
   ASSERT_TRUE(PierrePerdueAmi[Pt(1, 1)] && PierrePerdueEnnemi[Pt(1, 1)]);
   EXPECT_EQ(Marque(1, 1), '!');
   EXPECT_EQ(CouleurStatique(1, 1), 0);
@@ -226,13 +212,8 @@ TEST_F(PipelineTest, Enclosure) {
   Complete(
       DamierDe(". @ . @ O . . . ."
                "@ @ @ @ O . . . ."
-               "O O O O O . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."));
+               "O O O O O . . . ." +
+               std::string(6 * 9, '.')));
   EXPECT_TRUE(CartesEnclos.EspaceOeilAmi[Pt(1, 1)]);
   EXPECT_TRUE(CartesEnclos.EspaceOeilAmi[Pt(3, 1)]);
 }
