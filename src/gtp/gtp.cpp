@@ -25,47 +25,27 @@
 
 namespace {
 
-// A game: the position and the positions before its last moves, kept in a ring
-// so that a very long game forgets its oldest moves instead of overflowing.
-struct Partie {
-  Damier Position;
-  Damier Avant[HISTORIQUE_GTP];
-  int Debut;
-  int Nombre;
-  bool OubliSignale;
+// A game of the session is the game module's: its position, then the history
+// and change log through which undo steps back, with room for HISTORIQUE_GTP
+// moves. A very long game forgets its oldest moves instead of overflowing; its
+// change log is sized never to fill first.
+using Partie = EtatPartie;
+static_assert(HISTORIQUE_GTP <= CAPACITE_COUPS_MAX);
 
-  void Vide() {
-    ViderDamier(Position);
-    // A fresh position bans no point: setup stones may surround point 0
-    // before any move rewrites the ko field.
-    FixePointKo(Position, COUP_PASSE);
-    Debut = 0;
-    Nombre = 0;
-    OubliSignale = false;
-  }
+// A new game: an empty board and history. A fresh position bans no point:
+// setup stones may surround point 0 before any move rewrites the ko field.
+void Vide(Partie& jeu) {
+  ReinitialisePartie(jeu);
+  FixePointKo(jeu.Position, COUP_PASSE);
+  FixeCapacites(jeu, HISTORIQUE_GTP, ModificationsPourCoups(HISTORIQUE_GTP));
+}
 
-  // Plays a move already known to be legal (or a pass), keeping the position
-  // before it for undo.
-  void Joue(int32_t p, int couleur) {
-    if (Nombre == HISTORIQUE_GTP) {
-      if (!OubliSignale)
-        Signale("Pb HISTORIQUE_GTP plein, les coups les plus anciens ne seront plus repris\n");
-      OubliSignale = true;
-      Debut = (Debut + 1) % HISTORIQUE_GTP;
-      Nombre--;
-    }
-    Avant[(Debut + Nombre) % HISTORIQUE_GTP] = Position;
-    Nombre++;
-    JoueCoup(Position, SurGoban(p) ? p : COUP_PASSE, couleur);
-  }
-
-  bool Reprend() {
-    if (Nombre == 0) return false;
-    Nombre--;
-    Position = Avant[(Debut + Nombre) % HISTORIQUE_GTP];
-    return true;
-  }
-};
+// Plays a move already known to be legal (or a pass), recording it for undo.
+void Joue(Partie& jeu, int32_t p, int couleur) {
+  if (jeu.NbCoupsJoues >= jeu.CapaciteCoups && OublieCoupAncien(jeu) && jeu.CoupsOublies == 1)
+    Signale("Pb HISTORIQUE_GTP plein, les coups les plus anciens ne seront plus repris\n");
+  JoueCoup(jeu, SurGoban(p) ? p : COUP_PASSE, couleur);
+}
 
 // Time settings and the controller's time_left, by colour (1 black, 2 white);
 // and the engine's own thinking time in this game.
@@ -250,13 +230,15 @@ constexpr const char* SetupInvalide = "invalid setup in game record: stones with
 // the caller has set up, up to the position before move limite (0: all).
 std::string RejoueSgf(const PartieSgf& sgf, int limite, int& aJouer) {
   Partie& b = etat.Brouillon;
-  b.Vide();
+  Vide(b);
   aJouer = sgf.Handicap >= 2 ? BLANC : NOIR;
   int coups = 0;
   bool pose = false;
   for (const ActionSgf& a : sgf.Actions) {
     switch (a.Type) {
       case ActionSgf::Pose:
+        // Setup starts the history again: undo goes back to it, never across it.
+        if (!pose) VideHistorique(b);
         OtePierre(b.Position, a.Point);
         if (a.Couleur != VIDE) PosePierre(b.Position, a.Point, a.Couleur);
         FixePointKo(b.Position, COUP_PASSE);
@@ -271,7 +253,7 @@ std::string RejoueSgf(const PartieSgf& sgf, int limite, int& aJouer) {
         }
         if (a.Point != COUP_PASSE && !EstLegal(b.Position, a.Point, a.Couleur))
           return "illegal move in game record (move " + std::to_string(coups) + ")";
-        b.Joue(a.Point, a.Couleur);
+        Joue(b, a.Point, a.Couleur);
         aJouer = Adversaire(a.Couleur);
         break;
       case ActionSgf::Joueur:
@@ -320,7 +302,7 @@ void NouvelleTrace() {
 }
 
 void NouvellePartie() {
-  etat.Jeu.Vide();
+  Vide(etat.Jeu);
   for (double& r : etat.Pendule.Reflexion) r = 0;
   NouvelleTrace();
 }
@@ -351,12 +333,15 @@ bool Play(const Arguments& args, std::string& texte) {
   int32_t p;
   if (!LitCoup(args, couleur, p)) return Echec(texte, "invalid color or coordinate");
   if (!EstLegal(etat.Jeu.Position, p, couleur)) return Echec(texte, "illegal move");
-  etat.Jeu.Joue(p, couleur);
+  Joue(etat.Jeu, p, couleur);
   return true;
 }
 
+// Beyond the history (which its size makes impossible) the moves played since
+// could not be taken back one by one.
 bool Undo(const Arguments&, std::string& texte) {
-  if (!etat.Jeu.Reprend()) return Echec(texte, "cannot undo");
+  if (etat.Jeu.NbCoupsJoues == 0 || etat.Jeu.HorsHistorique) return Echec(texte, "cannot undo");
+  CoupPrecedent(etat.Jeu);
   return true;
 }
 
@@ -399,7 +384,7 @@ bool Genmove(const Arguments& args, std::string& texte) {
   const int couleur = args.empty() ? 0 : LitCouleur(args[0]);
   if (couleur == 0) return Echec(texte, "invalid color");
   const int32_t p = CoupMoteur(couleur);
-  etat.Jeu.Joue(p, couleur);
+  Joue(etat.Jeu, p, couleur);
   texte = EcritVertex(p);
   return true;
 }
@@ -546,9 +531,11 @@ bool Printsgf(const Arguments& args, std::string& texte) {
     const int c = Couleur(jeu.Position, p);
     if (c == NOIR) e.PosesNoires.push_back(p);
     if (c == BLANC) e.PosesBlanches.push_back(p);
-    if (c != VIDE && jeu.Nombre > 0 &&
-        Couleur(jeu.Avant[(jeu.Debut + jeu.Nombre - 1) % HISTORIQUE_GTP], p) == VIDE)
-      e.AJouer = Adversaire(c);
+  }
+  if (jeu.NbCoupsJoues > 0) {
+    const int32_t dernier = jeu.HistoriqueCoups[jeu.NbCoupsJoues - 1];
+    if (SurGoban(dernier) && Couleur(jeu.Position, dernier) != VIDE)
+      e.AJouer = Adversaire(Couleur(jeu.Position, dernier));
   }
   std::string sgf = EcritSgf(e);
   sgf.pop_back();
@@ -824,8 +811,8 @@ bool TraiteLigne(std::string_view brute, bool tronquee, std::string& reponse) {
 
 void ReinitialiseGtp() {
   InitialiseGoban(9);
-  etat.Jeu.Vide();
-  etat.Brouillon.Vide();
+  Vide(etat.Jeu);
+  Vide(etat.Brouillon);
   etat.Komi = 0;
   etat.Pendule = Temps{};
   FixeChoixMoteur(nullptr);

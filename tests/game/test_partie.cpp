@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -218,6 +219,58 @@ TEST_F(PartieTest, RandomPlayAndStepsAgreeWithAnIndependentModel) {
       ASSERT_EQ(JournalModifications.Nombre, entrees[NbCoupsJoues]);
     }
   }
+}
+
+// A game of its own (as the GTP engine keeps), short enough to fill on tiny
+// boards full of captures: when full it forgets its oldest move, and every
+// step back still gives exactly the position before that move, ko included.
+// Its change log, sized by ModificationsPourCoups for this board, never fills,
+// and the window's game is left alone.
+TEST_F(PartieTest, AGameOfItsOwnForgetsItsOldestMovesAndStepsBackExactly) {
+  constexpr int kCoups = 24;
+  auto jeu = std::make_unique<EtatPartie>();
+  std::mt19937 alea(7);
+  CaptureErreurs erreurs;
+  for (int taille : {2, 3, 4, 5}) {
+    InitialiseGoban(taille);
+    ReinitialisePartie();
+    const Damier fenetre = DamierCourant;
+    ReinitialisePartie(*jeu);
+    FixeCapacites(*jeu, kCoups, 4 * kCoups + 2 * NbIntersections);
+    // The positions before each recorded move, oldest first.
+    std::vector<Damier> avant;
+    int couleur = 1;
+    for (int op = 0; op < 3000; op++) {
+      if (alea() % 5 == 0 && !avant.empty()) {
+        CoupPrecedent(*jeu);
+        ASSERT_EQ(jeu->Position, avant.back()) << taille << " " << op;
+        avant.pop_back();
+        continue;
+      }
+      std::vector<int32_t> legaux{COUP_PASSE};
+      for (int32_t p = 0; p < NbIntersections; p++)
+        if (EstLegal(jeu->Position, p, couleur)) legaux.push_back(p);
+      if (jeu->NbCoupsJoues == kCoups) {
+        ASSERT_TRUE(OublieCoupAncien(*jeu));
+        avant.erase(avant.begin());
+      }
+      avant.push_back(jeu->Position);
+      JoueCoup(*jeu, legaux[alea() % legaux.size()], couleur);
+      couleur = Adversaire(couleur);
+      ASSERT_EQ(jeu->NbCoupsJoues, static_cast<int>(avant.size()));
+    }
+    EXPECT_GT(jeu->CoupsOublies, 100);
+    while (!avant.empty()) {
+      CoupPrecedent(*jeu);
+      ASSERT_EQ(jeu->Position, avant.back());
+      avant.pop_back();
+    }
+    EXPECT_EQ(jeu->JournalModifications.Nombre, 0);
+    EXPECT_FALSE(OublieCoupAncien(*jeu));
+    EXPECT_EQ(DamierCourant, fenetre);
+    EXPECT_EQ(NbCoupsJoues, 0);
+  }
+  EXPECT_EQ(erreurs.Texte(), "");
 }
 
 }  // namespace

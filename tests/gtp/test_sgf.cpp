@@ -110,6 +110,12 @@ TEST_F(SgfTest, BoardSizePlayerAndOldStyleProperties) {
   EXPECT_EQ(R("loadsgf " + Fichier("(;SZ[9];B[ee];W[dd]AB[aa]AE[ee];B[cc])")), "= white\n\n");
   EXPECT_EQ(R("list_stones b"), "= A9 C7\n\n");
   EXPECT_EQ(R("list_stones w"), "= D6\n\n");
+  // Undo goes back to that setup (made before its node's move), never across it.
+  EXPECT_EQ(R("undo"), "= \n\n");
+  EXPECT_EQ(R("undo"), "= \n\n");
+  EXPECT_EQ(R("undo"), "? cannot undo\n\n");
+  EXPECT_EQ(R("list_stones b"), "= A9\n\n");
+  EXPECT_EQ(R("list_stones w"), "= \n\n");
 }
 
 TEST_F(SgfTest, SetupAroundTheFirstPointBansNothing) {
