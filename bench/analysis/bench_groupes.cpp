@@ -9,34 +9,24 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "analysis/groupes.h"
-#include "analysis/liens.h"
-#include "analysis/pipeline.h"
-#include "analysis/valeurs.h"
-#include "analysis/yeux.h"
+#include "analysis/analyse_groupes.h"
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "board/incremental.h"
-#include "rules/regles.h"
+#include "mesures.h"
 #include "rules//base.h"
+#include "rules/regles.h"
 #include "tactics/positions_prise.h"
-#include "temps_processeur.h"
 
 namespace {
 
 void Prepare() {
-  Silence = true;
+  ReinitialiseAnalyseGroupes();
   OuvreTraceJeu("/dev/null");
-  ReinitialiseIncremental();
-  ReinitialiseAnalyse();
   ReinitialiseReglages();
-  ReinitialiseLiens();
-  ReinitialiseGroupes();
-  ReinitialiseValeurs();
   DemarreBaseRegles();
   TailleCle = CLE_32_BITS;
   for (const char* f : {"OeilCentre", "OeilBord", "OeilCoin", "VivreBord", "VivreCoin"})
@@ -54,90 +44,57 @@ void Fin() {
 void AnalysePosition(const Damier& d) {
   InitialiseDamierIncremental(d);
   Reglages.EvaluationEnCours = false;
-  AnalyseComplete();
-  // The eye table is not a stage of the pipeline yet: filled here, then the
-  // static life again, whose eye regions add their eyes to it.
-  InitialiseYeux();
-  ExecuteEtape(ETAPE_VIE_STATIQUE);
+  AnalyseAvantGroupes();
 }
 
-void Rapporte(benchmark::State& state, std::vector<double>& ms) {
-  std::sort(ms.begin(), ms.end());
-  double total = 0;
-  for (double m : ms) total += m;
-  state.counters["ms_median"] = ms[ms.size() / 2];
-  state.counters["ms_moyen"] = total / static_cast<double>(ms.size());
-  state.counters["ms_pire"] = ms.back();
+// Runs `mesure(ms)` on each position once the full analysis, and the groups
+// where asked, have run untimed.
+template <class Mesure>
+void SurPositions(benchmark::State& state, bool groupesAvant, Mesure mesure) {
+  const std::vector<Damier> positions = PositionsPriseAvec(0);
+  Prepare();
+  std::vector<double> ms;
+  for (auto _ : state) {
+    for (const Damier& d : positions) {
+      state.PauseTiming();
+      AnalysePosition(d);
+      if (groupesAvant) FormeGroupes();
+      state.ResumeTiming();
+      mesure(ms);
+    }
+  }
+  Fin();
+  RapporteMs(state, ms);
   state.counters["mesures"] = static_cast<double>(ms.size());
 }
 
 void FormeGroupesPositions(benchmark::State& state) {
-  const std::vector<Damier> positions = PositionsPriseAvec(0);
-  Prepare();
-  std::vector<double> ms;
-  for (auto _ : state) {
-    for (const Damier& d : positions) {
-      state.PauseTiming();
-      AnalysePosition(d);
-      state.ResumeTiming();
-      const double debut = MsProcesseur();
-      FormeGroupes();
-      ms.push_back(MsProcesseur() - debut);
-      benchmark::DoNotOptimize(Groupes.Fin);
-    }
-  }
-  Fin();
-  Rapporte(state, ms);
+  SurPositions(state, false, [](std::vector<double>& ms) {
+    ms.push_back(MsDe(FormeGroupes));
+    benchmark::DoNotOptimize(Groupes.Fin);
+  });
 }
 
 void FormeGroupesCourtePositions(benchmark::State& state) {
-  const std::vector<Damier> positions = PositionsPriseAvec(0);
-  Prepare();
-  std::vector<double> ms;
-  for (auto _ : state) {
-    for (const Damier& d : positions) {
+  SurPositions(state, true, [&](std::vector<double>& ms) {
+    Reglages.EvaluationEnCours = true;
+    PourCoupsEssayes([&](int32_t p, int c) {
       state.PauseTiming();
-      AnalysePosition(d);
-      FormeGroupes();
-      Reglages.EvaluationEnCours = true;
+      const CoupTemporaire coup(p, c);
+      if (coup) AnalyseCourte();
       state.ResumeTiming();
-      int n = 0;
-      for (int32_t p = 0; p < NbIntersections; p++) {
-        if (Couleur(DamierIncremental, p) != VIDE || n++ % 4 != 0) continue;
-        state.PauseTiming();
-        const CoupTemporaire coup(p, 1 + (n / 4) % 2);
-        if (coup) AnalyseCourte();
-        state.ResumeTiming();
-        if (!coup) continue;
-        const double debut = MsProcesseur();
-        FormeGroupesCourte();
-        ms.push_back(MsProcesseur() - debut);
-        benchmark::DoNotOptimize(Groupes.Fin);
-      }
-      Reglages.EvaluationEnCours = false;
-    }
-  }
-  Fin();
-  Rapporte(state, ms);
+      if (!coup) return;
+      ms.push_back(MsDe(FormeGroupesCourte));
+      benchmark::DoNotOptimize(Groupes.Fin);
+    });
+    Reglages.EvaluationEnCours = false;
+  });
 }
 
 void ValeursStatiquesPositions(benchmark::State& state) {
-  const std::vector<Damier> positions = PositionsPriseAvec(0);
-  Prepare();
-  std::vector<double> ms;
-  for (auto _ : state) {
-    for (const Damier& d : positions) {
-      state.PauseTiming();
-      AnalysePosition(d);
-      FormeGroupes();
-      state.ResumeTiming();
-      const double debut = MsProcesseur();
-      benchmark::DoNotOptimize(ValeursStatiques());
-      ms.push_back(MsProcesseur() - debut);
-    }
-  }
-  Fin();
-  Rapporte(state, ms);
+  SurPositions(state, true, [](std::vector<double>& ms) {
+    ms.push_back(MsDe([] { benchmark::DoNotOptimize(ValeursStatiques()); }));
+  });
 }
 
 BENCHMARK(FormeGroupesPositions)->Unit(benchmark::kMillisecond);

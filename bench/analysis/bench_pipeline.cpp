@@ -19,8 +19,8 @@
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "board/incremental.h"
+#include "mesures.h"
 #include "tactics/positions_prise.h"
-#include "temps_processeur.h"
 
 namespace {
 
@@ -32,24 +32,15 @@ struct Mesures {
   // Times the pipeline; then, from the same position, its stages one by one.
   template <size_t N>
   void Analyse(void (*pipeline)(), const EtapeAnalyse (&etapes)[N]) {
-    const double debut = MsProcesseur();
-    pipeline();
-    ms.push_back(MsProcesseur() - debut);
+    ms.push_back(MsDe(pipeline));
     for (EtapeAnalyse e : etapes) {
-      const double debutEtape = MsProcesseur();
-      ExecuteEtape(e);
-      msEtapes[e] += MsProcesseur() - debutEtape;
+      msEtapes[e] += MsDe([e] { ExecuteEtape(e); });
       executionsEtapes[e]++;
     }
   }
 
   void Rapporte(benchmark::State& state) {
-    std::sort(ms.begin(), ms.end());
-    double total = 0;
-    for (double m : ms) total += m;
-    state.counters["ms_median"] = ms[ms.size() / 2];
-    state.counters["ms_moyen"] = total / static_cast<double>(ms.size());
-    state.counters["ms_pire"] = ms.back();
+    RapporteMs(state, ms);
     for (int e = 0; e < NOMBRE_ETAPES; e++) {
       if (executionsEtapes[e] == 0) continue;
       std::string nom = std::string("ms ") + NomEtape(static_cast<EtapeAnalyse>(e));
@@ -96,15 +87,13 @@ void AnalyseCourtePositions(benchmark::State& state) {
       AnalyseComplete();
       Reglages.EvaluationEnCours = true;
       state.ResumeTiming();
-      int n = 0;
-      for (int32_t p = 0; p < NbIntersections; p++) {
-        if (Couleur(DamierIncremental, p) != VIDE || n++ % 4 != 0) continue;
-        const CoupTemporaire coup(p, 1 + (n / 4) % 2);
-        if (!coup) continue;
+      PourCoupsEssayes([&](int32_t p, int c) {
+        const CoupTemporaire coup(p, c);
+        if (!coup) return;
         mesures.Analyse(AnalyseCourte, EtapesAnalyseCourte);
         coups++;
         benchmark::DoNotOptimize(Analyse.ValeurTerritoire);
-      }
+      });
     }
   }
   Reglages.EvaluationEnCours = false;

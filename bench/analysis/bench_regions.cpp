@@ -11,17 +11,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "analysis/regions.h"
 #include "analysis/viestatique.h"
 #include "analysis/yeux.h"
 #include "board/incremental.h"
+#include "mesures.h"
 #include "tactics/intersections.h"
 #include "tactics/positions_prise.h"
 #include "tactics/prise.h"
-#include "temps_processeur.h"
 
 namespace {
 
@@ -31,56 +30,26 @@ template <void (*Etape)()>
 void EtapeBanc(benchmark::State& state) {
   const std::vector<Damier> positions = PositionsPriseAvec(static_cast<int>(state.range(0)));
   ReinitialiseIncremental();
-  double totalMs = 0, pireMs = 0;
-  int64_t mesures = 0, regions = 0;
-  for (auto _ : state) {
-    double iterationMs = 0;
-    for (const Damier& d : positions) {
-      InitialiseDamierIncremental(d);
-      InitialisePrises();
-      CalculeJeuxPrendre();
-      MarqueIntersectionsATester();
-      CalculeJeuxIntersection();
-      CalculeVieStatique();
-      const double debut = MsProcesseur();
-      for (int k = 0; k < RUNS_PAR_POSITION; k++) {
+  MesureEtapeRepetee(
+      state, positions, RUNS_PAR_POSITION,
+      [](const Damier& d) {
+        InitialiseDamierIncremental(d);
+        InitialisePrises();
+        CalculeJeuxPrendre();
+        MarqueIntersectionsATester();
+        CalculeJeuxIntersection();
+        CalculeVieStatique();
+      },
+      [] {
         ReinitialiseYeux();
         Etape();
-      }
-      const double ms = MsProcesseur() - debut;
-      iterationMs += ms;
-      pireMs = std::max(pireMs, ms / RUNS_PAR_POSITION);
-      mesures += RUNS_PAR_POSITION;
-      regions += RegionsChen.Nombre;
-    }
-    totalMs += iterationMs;
-    state.SetIterationTime(iterationMs / 1000.0);
-  }
-  state.counters["positions"] = static_cast<double>(positions.size());
-  state.counters["ms_moyen"] = totalMs / static_cast<double>(mesures);
-  state.counters["ms_pire"] = pireMs;
-  state.counters["regions_par_position"] =
-      static_cast<double>(regions) * RUNS_PAR_POSITION / static_cast<double>(mesures);
+      },
+      "regions_par_position", [] { return int64_t{RegionsChen.Nombre}; });
 }
 
-BENCHMARK(EtapeBanc<CalculeVieStatique>)
-    ->Name("CalculeVieStatique")
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Arg(0)
-    ->Arg(20)
-    ->Arg(40)
-    ->Arg(60)
-    ->Unit(benchmark::kMillisecond);
-
+BENCHMARK(EtapeBanc<CalculeVieStatique>)->Name("CalculeVieStatique")->Apply(ParNombreDeCoups);
 BENCHMARK(EtapeBanc<CalculeYeuxEtRegionsChen>)
     ->Name("CalculeYeuxEtRegionsChen")
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Arg(0)
-    ->Arg(20)
-    ->Arg(40)
-    ->Arg(60)
-    ->Unit(benchmark::kMillisecond);
+    ->Apply(ParNombreDeCoups);
 
 }  // namespace

@@ -10,18 +10,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "analysis/yeux.h"
-#include "base/trace.h"
 #include "board/incremental.h"
-#include "rules/regles.h"
+#include "mesures.h"
 #include "rules//base.h"
+#include "rules/regles.h"
 #include "tactics/positions_prise.h"
-#include "temps_processeur.h"
 
 namespace {
 
@@ -32,15 +29,12 @@ void ChargeReglesOeil() {
   static bool fait = false;
   if (fait) return;
   fait = true;
-  std::FILE* nulle = std::fopen("/dev/null", "w");
-  if (nulle) FixeSortieErreurs(nulle);
+  const ErreursMuettes muettes;
   DemarreBaseRegles();
   const std::string dossier = std::string(ILVANE_DOSSIER_REGLES) + "/";
   TailleCle = CLE_32_BITS;
   for (const char* nom : {"OeilCentre.bin", "OeilBord.bin", "OeilCoin.bin"})
     LitBinaire((dossier + nom).c_str());
-  FixeSortieErreurs(nullptr);
-  if (nulle) std::fclose(nulle);
 }
 
 void InitialiseYeuxBanc(benchmark::State& state) {
@@ -48,37 +42,10 @@ void InitialiseYeuxBanc(benchmark::State& state) {
   const std::vector<Damier> positions = PositionsPriseAvec(static_cast<int>(state.range(0)));
   ReinitialiseIncremental();
   ReinitialiseYeux();
-  double totalMs = 0, pireMs = 0;
-  int64_t mesures = 0, yeux = 0;
-  for (auto _ : state) {
-    double iterationMs = 0;
-    for (const Damier& d : positions) {
-      InitialiseDamierIncremental(d);
-      const double debut = MsProcesseur();
-      for (int k = 0; k < RUNS_PAR_POSITION; k++) InitialiseYeux();
-      const double ms = MsProcesseur() - debut;
-      iterationMs += ms;
-      pireMs = std::max(pireMs, ms / RUNS_PAR_POSITION);
-      mesures += RUNS_PAR_POSITION;
-      yeux += NombreYeuxValides();
-    }
-    totalMs += iterationMs;
-    state.SetIterationTime(iterationMs / 1000.0);
-  }
-  state.counters["positions"] = static_cast<double>(positions.size());
-  state.counters["ms_moyen"] = totalMs / static_cast<double>(mesures);
-  state.counters["ms_pire"] = pireMs;
-  state.counters["yeux_par_position"] =
-      static_cast<double>(yeux) * RUNS_PAR_POSITION / static_cast<double>(mesures);
+  MesureEtapeRepetee(state, positions, RUNS_PAR_POSITION, InitialiseDamierIncremental,
+                     InitialiseYeux, "yeux_par_position",
+                     [] { return int64_t{NombreYeuxValides()}; });
 }
-BENCHMARK(InitialiseYeuxBanc)
-    ->Name("InitialiseYeux")
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Arg(0)
-    ->Arg(20)
-    ->Arg(40)
-    ->Arg(60)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(InitialiseYeuxBanc)->Name("InitialiseYeux")->Apply(ParNombreDeCoups);
 
 }  // namespace

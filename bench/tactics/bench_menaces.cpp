@@ -12,17 +12,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <vector>
 
-#include "base/trace.h"
 #include "diagramme.h"
+#include "mesures.h"
 #include "positions_prise.h"
 #include "tactics/intersections.h"
 #include "tactics/menaces.h"
 #include "tactics/prise.h"
-#include "temps_processeur.h"
 
 namespace {
 
@@ -31,8 +28,7 @@ namespace {
 constexpr int RUNS_PAR_POSITION = 20;
 
 // Runs `stage` on every position with `coups` moves (0: all of them), after the
-// capture stage and `preparation`. A position's time is the mean of its runs;
-// the counters are the mean and the worst of them.
+// capture stage and `preparation`.
 template <class Preparation, class Stage>
 void MesureStage(benchmark::State& state, Preparation preparation, Stage stage) {
   const int coups = static_cast<int>(state.range(0));
@@ -42,61 +38,29 @@ void MesureStage(benchmark::State& state, Preparation preparation, Stage stage) 
   ReinitialiseMenaces();
   ReinitialiseIntersections();
   // The double-threat stage writes its reasoning on the error stream.
-  std::FILE* nul = std::fopen("/dev/null", "w");
-  if (nul) FixeSortieErreurs(nul);
-
-  double totalMs = 0, pireMs = 0;
-  int64_t mesures = 0;
-  for (auto _ : state) {
-    double iterationMs = 0;
-    for (const Damier& d : positions) {
-      InitialiseDamierIncremental(d);
-      InitialisePrises();
-      CalculeJeuxPrendre();
-      preparation();
-      const double debut = MsProcesseur();
-      for (int k = 0; k < RUNS_PAR_POSITION; k++) stage();
-      const double ms = MsProcesseur() - debut;
-      iterationMs += ms;
-      pireMs = std::max(pireMs, ms / RUNS_PAR_POSITION);
-      mesures += RUNS_PAR_POSITION;
-    }
-    totalMs += iterationMs;
-    state.SetIterationTime(iterationMs / 1000.0);
-  }
-  FixeSortieErreurs(nullptr);
-  if (nul) std::fclose(nul);
-  state.counters["positions"] = static_cast<double>(positions.size());
-  state.counters["ms_moyen"] = totalMs / static_cast<double>(mesures);
-  state.counters["ms_pire"] = pireMs;
+  const ErreursMuettes muettes;
+  MesureEtapeRepetee(
+      state, positions, RUNS_PAR_POSITION,
+      [&](const Damier& d) {
+        InitialiseDamierIncremental(d);
+        InitialisePrises();
+        CalculeJeuxPrendre();
+        preparation();
+      },
+      stage);
 }
 
 void MenacesDePrendre(benchmark::State& state) {
   MesureStage(
       state, [] {}, [] { CalculeMenacesDePrendre(); });
 }
-BENCHMARK(MenacesDePrendre)
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Arg(0)
-    ->Arg(20)
-    ->Arg(40)
-    ->Arg(60)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(MenacesDePrendre)->Apply(ParNombreDeCoups);
 
 void MenacesDoublesDePrendreBanc(benchmark::State& state) {
   MesureStage(
       state, [] { CalculeMenacesDePrendre(); }, [] { MenacesDoublesDePrendre(); });
 }
-BENCHMARK(MenacesDoublesDePrendreBanc)
-    ->Name("MenacesDoublesDePrendre")
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Arg(0)
-    ->Arg(20)
-    ->Arg(40)
-    ->Arg(60)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(MenacesDoublesDePrendreBanc)->Name("MenacesDoublesDePrendre")->Apply(ParNombreDeCoups);
 
 void JeuxIntersection(benchmark::State& state) {
   MesureStage(
@@ -106,13 +70,6 @@ void JeuxIntersection(benchmark::State& state) {
         CalculeJeuxIntersection();
       });
 }
-BENCHMARK(JeuxIntersection)
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Arg(0)
-    ->Arg(20)
-    ->Arg(40)
-    ->Arg(60)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(JeuxIntersection)->Apply(ParNombreDeCoups);
 
 }  // namespace

@@ -89,6 +89,15 @@ bool LienValide(int32_t a, int32_t b) {
   return sa != nullptr && sb != nullptr && sa != sb && sa->Color == sb->Color;
 }
 
+// The triple's pivot is neither a nor b, and a or b is connected to both its ends.
+bool TiersRelieAuxDeux(const TripleNonTransitif& t, int32_t a, int32_t b) {
+  if (t.Pivot == a || t.Pivot == b) return false;
+  const ListeAncres& c1 = travail.Connectes[t.T1];
+  const ListeAncres& c2 = travail.Connectes[t.T2];
+  return (ContientValeur(c1, a) && ContientValeur(c2, a)) ||
+         (ContientValeur(c1, b) && ContientValeur(c2, b));
+}
+
 bool PremierePasseBloque(int32_t a, int32_t b) {
   for (int i = 0; i < Liens.NbTriples; i++) {
     const TripleNonTransitif& t = Liens.Triples[i];
@@ -96,11 +105,7 @@ bool PremierePasseBloque(int32_t a, int32_t b) {
     if (!StringAncre(t.T1) || !StringAncre(t.T2)) continue;
     const ListeAncres& c1 = travail.Connectes[t.T1];
     const ListeAncres& c2 = travail.Connectes[t.T2];
-    if (t.Pivot != a && t.Pivot != b) {
-      if ((ContientValeur(c1, a) && ContientValeur(c2, a)) ||
-          (ContientValeur(c1, b) && ContientValeur(c2, b)))
-        return true;
-    }
+    if (TiersRelieAuxDeux(t, a, b)) return true;
     if (t.Pivot == a && ContientValeur(c1, b) != ContientValeur(c2, b)) return true;
     if (t.Pivot == b && ContientValeur(c1, a) != ContientValeur(c2, a)) return true;
   }
@@ -116,13 +121,7 @@ bool SecondePasseBloque(int32_t a, int32_t b) {
     if ((ContientValeur(ga, t.T1) && ContientValeur(gb, t.T2)) ||
         (ContientValeur(ga, t.T2) && ContientValeur(gb, t.T1)))
       return true;
-    const ListeAncres& c1 = travail.Connectes[t.T1];
-    const ListeAncres& c2 = travail.Connectes[t.T2];
-    if (t.Pivot != a && t.Pivot != b) {
-      if ((ContientValeur(c1, a) && ContientValeur(c2, a)) ||
-          (ContientValeur(c1, b) && ContientValeur(c2, b)))
-        return true;
-    }
+    if (TiersRelieAuxDeux(t, a, b)) return true;
     if (t.Pivot == b && a != t.T1 && a != t.T2) return true;
     if (t.Pivot == a && b != t.T1 && b != t.T2) return true;
   }

@@ -52,6 +52,28 @@ bool ApresCoup(int32_t m, int c, Test test) {
   return coup && test();
 }
 
+// The capture of the one-liberty string of c's opponent at p as an eye of c: a
+// string of three stones or more leaves an eye space of its own; a string of
+// `pierres` stones must leave `oeil` true at its first stone once captured.
+// Adds the capturing move to coups.
+bool OeilApresPrise(EnsembleListe& coups, int32_t p, int c, EnsembleListe& region, int pierres,
+                    bool (*oeil)(int32_t, int, EnsembleListe&)) {
+  if (!CouleurJoueur(c)) return false;
+  const String* s = ChaineDe(p, Adversaire(c));
+  if (!s || s->NbLibertes() != 1) return false;
+  const int32_t liberte = s->Libertes[0];
+  if (s->NbPierres() >= 3) {
+    Ajoute(coups, liberte);
+    AjouteChaine(region, s);
+    return true;
+  }
+  if (s->NbPierres() != pierres) return false;
+  const int32_t premiere = s->Pierres[0];
+  if (!ApresCoup(liberte, c, [&] { return oeil(premiere, c, region); })) return false;
+  Ajoute(coups, liberte);
+  return true;
+}
+
 }  // namespace
 
 void Vide(EnsembleListe& e) {
@@ -118,19 +140,7 @@ bool EstOeil(int32_t p, int c, EnsembleListe& region) {
 }
 
 bool OeilParPrise(EnsembleListe& coups, int32_t p, int c, EnsembleListe& region) {
-  if (!CouleurJoueur(c)) return false;
-  const String* s = ChaineDe(p, Adversaire(c));
-  if (!s || s->NbLibertes() != 1) return false;
-  const int32_t liberte = s->Libertes[0];
-  if (s->NbPierres() >= 3) {
-    Ajoute(coups, liberte);
-    AjouteChaine(region, s);
-    return true;
-  }
-  if (s->NbPierres() != 1) return false;
-  if (!ApresCoup(liberte, c, [&] { return EstOeil(p, c, region); })) return false;
-  Ajoute(coups, liberte);
-  return true;
+  return OeilApresPrise(coups, p, c, region, 1, EstOeil);
 }
 
 int CoupsPourOeil(EnsembleListe& coups, int32_t p, int c, EnsembleListe& region) {
@@ -260,20 +270,7 @@ bool OeilDouble(int32_t p, int c, EnsembleListe& region) {
 }
 
 bool OeilDoubleParPrise(EnsembleListe& coups, int32_t p, int c, EnsembleListe& region) {
-  if (!CouleurJoueur(c)) return false;
-  const String* s = ChaineDe(p, Adversaire(c));
-  if (!s || s->NbLibertes() != 1) return false;
-  const int32_t liberte = s->Libertes[0];
-  if (s->NbPierres() >= 3) {
-    Ajoute(coups, liberte);
-    AjouteChaine(region, s);
-    return true;
-  }
-  if (s->NbPierres() != 2) return false;
-  const int32_t premiere = s->Pierres[0];
-  if (!ApresCoup(liberte, c, [&] { return OeilDouble(premiere, c, region); })) return false;
-  Ajoute(coups, liberte);
-  return true;
+  return OeilApresPrise(coups, p, c, region, 2, OeilDouble);
 }
 
 int EmpecherOeilDouble(EnsembleListe& coups, int32_t p, int c, EnsembleListe& region) {

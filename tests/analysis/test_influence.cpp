@@ -53,45 +53,33 @@ TEST_F(InfluenceTest, EdgeKernelsFollowTheLineFlags) {
 }
 
 TEST_F(InfluenceTest, PositionsAGoPlayerReads) {
+  const std::string vide(9, '.');
   // Empty board: nothing, and one neutral zone over the whole board.
-  EXPECT_EQ(
-      Territoire(std::string(81, '.')), std::string(9, '+') + "\n" + [] {
-        std::string s;
-        for (int i = 0; i < 8; i++) s += std::string(9, '+') + "\n";
-        return s;
-      }());
+  std::string neutre;
+  for (int y = 0; y < 9; y++) neutre += "+++++++++\n";
+  EXPECT_EQ(Territoire(std::string(81, '.')), neutre);
   EXPECT_EQ(InfluenceAnalyse.ValeurTerritoire, 0);
   EXPECT_EQ(ZonesAnalyse.Nombre[ZONES_INFLUENCE], 1);
   EXPECT_EQ(ZonesAnalyse.Zones[ZONES_INFLUENCE][0].Genre, ZONE_VIDE);
   EXPECT_EQ(ZonesAnalyse.Zones[ZONES_INFLUENCE][0].Taille, 81);
 
   // One stone in the centre claims its surroundings and nothing else.
-  const std::string centre = Territoire(
-      ". . . . . . . . .  . . . . . . . . .  . . . . . . . . .  . . . . . . . . .  . . . . @ . . . "
-      "."
-      ". . . . . . . . .  . . . . . . . . .  . . . . . . . . .  . . . . . . . . .");
-  EXPECT_EQ(centre,
+  EXPECT_EQ(Territoire(std::string(40, '.') + "@" + std::string(40, '.')),
             "+++++++++\n+++++++++\n++@@@@@++\n++@@@@@++\n++@@@@@++\n++@@@@@++\n++@@@@@++\n"
             "+++++++++\n+++++++++\n");
   EXPECT_EQ(InfluenceAnalyse.ValeurTerritoire, 25);
 
   // A wall on the third line holds the two lines under it; the opposed wall
   // holds as much for the other side, and the middle row is no one's.
-  const std::string murs = Territoire(
-      ". . . . . . . . .  . . . . . . . . .  @ @ @ @ @ @ @ @ @  . . . . . . . . .  . . . . . . . . "
-      "."
-      ". . . . . . . . .  O O O O O O O O O  . . . . . . . . .  . . . . . . . . .");
-  EXPECT_EQ(murs,
+  EXPECT_EQ(Territoire(vide + vide + "@@@@@@@@@" + vide + vide + vide + "OOOOOOOOO" + vide + vide),
             "@@@@@@@@@\n@@@@@@@@@\n@@@@@@@@@\n@@@@@@@@@\n+++++++++\nOOOOOOOOO\nOOOOOOOOO\n"
             "OOOOOOOOO\nOOOOOOOOO\n");
   EXPECT_EQ(InfluenceAnalyse.ValeurTerritoire, 0);
 
   // A secure corner: the corner behind the stones is colour 1's, the open side
   // of the board is colour 2's.
-  const std::string coin = Territoire(
-      ". . . @ . . . . .  . . . @ . . . . .  . . . @ . . . . .  @ @ @ . . . . . .  . . . . . . . . "
-      "."
-      ". . . . . . O . .  . . . . . . . . .  . . . . . . . . .  . . . . . . . . .");
+  const std::string coin = Territoire("...@.....  ...@.....  ...@.....  @@@......" + vide +
+                                      "......O.." + vide + vide + vide);
   for (int y = 1; y <= 3; y++)
     for (int x = 1; x <= 3; x++) EXPECT_EQ(coin[(y - 1) * 10 + (x - 1)], '@') << x << "," << y;
   EXPECT_EQ(coin[8 * 10 + 8], '+');
@@ -99,10 +87,7 @@ TEST_F(InfluenceTest, PositionsAGoPlayerReads) {
 
 // Raw weights off: each weight times the stone's estimate, truncated.
 TEST_F(InfluenceTest, EstimatesScaleTheWeights) {
-  const Damier d = DamierDe(
-      ". . . . . . . . .  . . . . . . . . .  . . . . . . . . .  . . . . . . . . .  . . . . @ . . . "
-      "."
-      ". . . . . . . . .  . . . . . . . . .  . . . . . . . . .  . . . . . . . . .");
+  const Damier d = DamierDe(std::string(40, '.') + "@" + std::string(40, '.'));
   Statut.EstimationPierre[Pt(5, 5)] = 0.5f;
   CalculeInfluence(d, false);
   EXPECT_EQ(InfluenceAnalyse.Influence[Pt(5, 5)], 16);
@@ -124,6 +109,14 @@ TEST_F(InfluenceTest, TerritoryIsInvariantUnderSymmetriesAndColourSwap) {
     if (s & 2) y = 8 - y;
     return Pt(x + 1, y + 1);
   };
+  // d with each stone moved to ou(p) and given the colour couleur(c).
+  auto image = [](const Damier& d, auto ou, auto couleur) {
+    Damier t;
+    ViderDamier(t);
+    for (int32_t p = 0; p < 81; p++)
+      if (Couleur(d, p)) PosePierre(t, ou(p), couleur(Couleur(d, p)));
+    return t;
+  };
   auto coinAnneau = [](int32_t p) {
     const int x = CoordX[p], y = CoordY[p];
     const int ax = std::min(x, 10 - x), ay = std::min(y, 10 - y);
@@ -138,11 +131,8 @@ TEST_F(InfluenceTest, TerritoryIsInvariantUnderSymmetriesAndColourSwap) {
     for (int32_t p = 0; p < 81; p++)
       if (Couleur(d, p) != VIDE && coinAnneau(p)) diagonales = false;
     for (int s = 1; s < (diagonales ? 8 : 4); s++) {
-      Damier t;
-      ViderDamier(t);
-      for (int32_t p = 0; p < 81; p++)
-        if (Couleur(d, p)) PosePierre(t, transforme(s, p), Couleur(d, p));
-      Territoire(t);
+      Territoire(image(
+          d, [&](int32_t p) { return transforme(s, p); }, [](int c) { return c; }));
       ASSERT_EQ(InfluenceAnalyse.ValeurTerritoire, ref.ValeurTerritoire) << graine << " sym " << s;
       for (int32_t p = 0; p < 81; p++) {
         const int32_t q = transforme(s, p);
@@ -153,11 +143,8 @@ TEST_F(InfluenceTest, TerritoryIsInvariantUnderSymmetriesAndColourSwap) {
                     TailleZone(*zref, FamilleZone(f), p));
       }
     }
-    Damier inverse;
-    ViderDamier(inverse);
-    for (int32_t p = 0; p < 81; p++)
-      if (Couleur(d, p)) PosePierre(inverse, p, Adversaire(Couleur(d, p)));
-    Territoire(inverse);
+    Territoire(image(
+        d, [](int32_t p) { return p; }, Adversaire));
     ASSERT_EQ(InfluenceAnalyse.ValeurTerritoire, -ref.ValeurTerritoire) << graine;
     for (int32_t p = 0; p < 81; p++) {
       const int32_t m = ref.CarteTerritoire[p];
@@ -166,20 +153,18 @@ TEST_F(InfluenceTest, TerritoryIsInvariantUnderSymmetriesAndColourSwap) {
   }
 }
 
-TEST_F(InfluenceTest, PrintsTheTerritoryFramed) {
+TEST_F(InfluenceTest, PrintsTheTerritoryAndTheZones) {
   Territoire("@ . .  . . .  . . O");
-  EXPECT_EQ(Ecrit([](std::FILE* f) { ImprimeTerritoire(f); }),
+  EXPECT_EQ(Ecrit([](std::FILE* f) {
+              ImprimeTerritoire(f);
+              ImprimeZones(f);
+            }),
             "TerritoireInfluence\n"
             " /  -  -  -  \\\n"
             " |  @  +  O  | \n"
             " |  @  +  O  | \n"
             " |  @  +  O  | \n"
-            " \\ -  -  -  / \n");
-}
-
-TEST_F(InfluenceTest, PrintsTheZones) {
-  Territoire("@ . .  . . .  . . O");
-  EXPECT_EQ(Ecrit([](std::FILE* f) { ImprimeZones(f); }),
+            " \\ -  -  -  / \n"
             "NumeroZoneInfluence\n"
             " /  -  -  -  \\\n"
             " |  0  0  1  | \n"

@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/influence.h"
-#include "analysis/pipeline.h"
-#include "analysis/viestatique.h"
+#include "analyse_groupes.h"
 #include "base/reglages.h"
 #include "board/incremental.h"
 #include "diagramme.h"
@@ -22,16 +20,9 @@ namespace {
 class PipelineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ReinitialiseIncremental();
-    ReinitialisePrises();
+    ReinitialiseAnalyseGroupes();
     ReinitialiseMenaces();
-    ReinitialiseIntersections();
-    ReinitialiseVieStatique();
-    ReinitialiseInfluence();
-    ReinitialiseAnalyse();
     ReinitialiseReglages();
-    Silence = true;
-    Reglages.EvaluationEnCours = false;
   }
   void TearDown() override {
     Silence = false;
@@ -174,13 +165,8 @@ TEST_F(PipelineTest, StaticLifeBoard) {
   Complete(
       DamierDe(". @ O . . . . . ."
                "O . . . . . . . ."
-               "@ . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."));
+               "@ . . . . . . . ." +
+               std::string(6 * 9, '.')));
   ASSERT_TRUE(PierrePerdueAmi[Pt(1, 1)] && PierrePerdueEnnemi[Pt(1, 1)]);
   EXPECT_EQ(Marque(1, 1), '!');
   EXPECT_EQ(CouleurStatique(1, 1), 0);
@@ -192,24 +178,16 @@ TEST_F(PipelineTest, Enclosure) {
     for (int32_t p = 0; p < NbIntersections; p++) n += carte[p] != 0;
     return n;
   };
-  // A lone stone on an empty board walls nothing in.
-  Complete(DamierDe(std::string(40, '.') + "@" + std::string(40, '.')));
-  EXPECT_EQ(enclos(CartesEnclos.EnclosAmi), 0);
-  EXPECT_EQ(enclos(CartesEnclos.EnclosEnnemi), 0);
-
-  // Nor does a lone stone in an empty corner with the other colour elsewhere.
-  Complete(
-      DamierDe(". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . @ . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . O . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."));
-  EXPECT_EQ(enclos(CartesEnclos.EnclosAmi), 0);
-  EXPECT_EQ(enclos(CartesEnclos.EnclosEnnemi), 0);
+  // A lone stone on an empty board walls nothing in; nor does a lone stone
+  // near a corner with the other colour elsewhere.
+  const std::string vide(9, '.');
+  for (const std::string& diagramme :
+       {std::string(40, '.') + "@" + std::string(40, '.'),
+        vide + vide + "..@......" + vide + vide + "......O.." + vide + vide + vide}) {
+    Complete(DamierDe(diagramme));
+    EXPECT_EQ(enclos(CartesEnclos.EnclosAmi), 0) << diagramme;
+    EXPECT_EQ(enclos(CartesEnclos.EnclosEnnemi), 0) << diagramme;
+  }
 
   // A corner walled in by colour 1, with colour 2 outside: the corner is
   // enclosed and its inner points are eye space; the outside is not.
@@ -234,13 +212,8 @@ TEST_F(PipelineTest, Enclosure) {
   Complete(
       DamierDe(". @ . @ O . . . ."
                "@ @ @ @ O . . . ."
-               "O O O O O . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."
-               ". . . . . . . . ."));
+               "O O O O O . . . ." +
+               std::string(6 * 9, '.')));
   EXPECT_TRUE(CartesEnclos.EspaceOeilAmi[Pt(1, 1)]);
   EXPECT_TRUE(CartesEnclos.EspaceOeilAmi[Pt(3, 1)]);
 }
