@@ -1,0 +1,118 @@
+// The connection search on the problems of problemes_connexion.txt, in the
+// eight orientations and with the colours swapped, and on seeded random
+// positions: the board is exactly as found after every search, and the
+// colour swap gives the same answers.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "outils_tactique.h"
+#include "tactics/connexion.h"
+#include "tactics/connexion_rapide.h"
+#include "tactics/prise.h"
+
+namespace {
+
+struct ProblemeConnexion {
+  int ligne;  // of the question in the file
+  int connecte, coupe;
+  std::vector<std::string> diagramme;  // one character a point
+};
+
+std::vector<ProblemeConnexion> LitProblemes(const char* chemin) {
+  std::ifstream f(chemin);
+  std::vector<ProblemeConnexion> cas;
+  std::string ligne;
+  for (int n = 1; std::getline(f, ligne); n++) {
+    std::istringstream in(ligne);
+    std::string mot, points;
+    if (ligne.empty() || ligne[0] == '#' || !(in >> mot)) continue;
+    if (mot == "Connexion") {
+      ProblemeConnexion c{n, -1, -1, {}};
+      std::string connecte, coupe;
+      in >> connecte >> coupe;
+      c.connecte = connecte == "1";
+      c.coupe = coupe == "-" ? -1 : coupe == "1";
+      cas.push_back(c);
+      continue;
+    }
+    for (char ch : ligne)
+      if (ch != ' ') points += ch;
+    if (!cas.empty()) cas.back().diagramme.push_back(points);
+  }
+  return cas;
+}
+
+// The board of the problem in orientation k, colours swapped if asked: the two
+// stones asked about and the accepted connecting (disconnecting) moves.
+struct Plan {
+  int32_t p1 = -1, p2 = -1;
+  std::set<int32_t> connecter, couper;
+};
+
+Plan Pose(const ProblemeConnexion& c, int k, bool echange) {
+  const int n = static_cast<int>(c.diagramme.size());
+  std::string pierres(n * n, '.');
+  std::vector<std::pair<char, Coord>> marques;
+  for (int y = 1; y <= n; y++)
+    for (int x = 1; x <= n; x++) {
+      const char ch = c.diagramme[y - 1][x - 1];
+      const Coord o = Oriente({x, y}, k, n);
+      const bool ami = ch == 'X' || ch == 'x', ennemi = ch == 'O';
+      if (ami || ennemi) pierres[(o.y - 1) * n + o.x - 1] = ami != echange ? 'X' : 'O';
+      marques.push_back({ch, o});
+    }
+  PoseDiagramme(pierres);
+  Plan plan;
+  for (auto [ch, o] : marques) {
+    const int32_t p = Pt(o.x, o.y);
+    if (ch == 'x') (plan.p1 < 0 ? plan.p1 : plan.p2) = p;
+    if (ch == '#' || ch == '*') plan.connecter.insert(p);
+    if (ch == 'd' || ch == '*') plan.couper.insert(p);
+  }
+  return plan;
+}
+
+class Connexions : public testing::Test {
+ protected:
+  void SetUp() override {
+    ReinitialiseIncremental();
+    ReinitialisePrises();
+    ReinitialiseConnexions();
+    ReinitialiseReglages();
+  }
+};
+
+TEST_F(Connexions, ProblemesDansLesHuitOrientationsEtLesDeuxCouleurs) {
+  const std::vector<ProblemeConnexion> cas = LitProblemes(ILVANE_PROBLEMES_CONNEXION);
+  ASSERT_GE(cas.size(), 10u);
+  for (const ProblemeConnexion& c : cas)
+    for (int k = 0; k < 16; k++) {
+      SCOPED_TRACE(testing::Message() << "line " << c.ligne << " orientation " << k % 8
+                                      << (k >= 8 ? " colours swapped" : ""));
+      const Plan plan = Pose(c, k % 8, k >= 8);
+      ASSERT_TRUE(plan.p1 >= 0 && plan.p2 >= 0);
+      const Instantane avant = Instantane::Prend();
+      int32_t coup = -1;
+      EXPECT_EQ(ConnecterSimple(plan.p1, plan.p2, coup) == RESULTAT_ATTEINT, c.connecte == 1);
+      if (c.connecte == 1 && !plan.connecter.empty()) {
+        EXPECT_TRUE(plan.connecter.count(coup)) << "connecting move " << coup;
+      }
+      if (c.coupe >= 0) {
+        EXPECT_EQ(ChercheCoupDeconnecter(plan.p1, plan.p2, coup) == RESULTAT_ATTEINT, c.coupe == 1)
+            << "move " << coup;
+        if (c.coupe == 1 && !plan.couper.empty()) {
+          EXPECT_TRUE(plan.couper.count(coup)) << "disconnecting move " << coup;
+        }
+      }
+      EXPECT_TRUE(Instantane::Prend() == avant) << "board changed";
+    }
+}
+
+}  // namespace
