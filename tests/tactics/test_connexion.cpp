@@ -115,4 +115,60 @@ TEST_F(Connexions, ProblemesDansLesHuitOrientationsEtLesDeuxCouleurs) {
     }
 }
 
+// The position with the colours exchanged.
+Damier Echange(const Damier& d) {
+  Damier e;
+  ViderDamier(e);
+  FixePointKo(e, PointKo(d));
+  for (int32_t p = 0; p < NbIntersections; p++)
+    if (Couleur(d, p) != VIDE) PosePierre(e, p, Adversaire(Couleur(d, p)));
+  return e;
+}
+
+struct Reponses {
+  int connecte, coupConnecte, coupe, coupCoupe;
+  bool operator==(const Reponses&) const = default;
+};
+
+Reponses Interroge(int32_t a1, int32_t a2) {
+  Reponses r{};
+  r.connecte = ConnecterSimple(a1, a2, r.coupConnecte);
+  r.coupe = ChercheCoupDeconnecter(a1, a2, r.coupCoupe);
+  return r;
+}
+
+// On seeded random positions: the stages and every driver leave the board as
+// found, a solid pair is always connectable, and the colour swap gives the
+// same answers and moves.
+TEST_F(Connexions, PositionsAleatoiresPlateauIntactEtEchangeDesCouleurs) {
+  std::mt19937 alea(1818);
+  InitialiseGoban(9);
+  int paires = 0;
+  for (int n = 0; n < 30; n++) {
+    const Damier d = PositionAleatoireEntre(alea, 15, 45);
+    InitialiseDamierIncremental(d);
+    const Instantane avant = Instantane::Prend();
+    CalculConnexions();
+    CalculeJeuxConnecter();
+    CalculeMenacesDeDeconnecter();
+    ASSERT_TRUE(Instantane::Prend() == avant) << "board changed by the stages, position " << n;
+    for (const Connexion& r : ConnexionsValides) EXPECT_TRUE(!r.Solide || r.Connectable);
+    std::vector<std::pair<int32_t, int32_t>> liste;
+    for (const Connexion& r : ConnexionsACalculer)
+      if (liste.size() < 6) liste.push_back({r.Ancre1, r.Ancre2});
+    std::vector<Reponses> normales;
+    for (auto [a1, a2] : liste) {
+      normales.push_back(Interroge(a1, a2));
+      ASSERT_TRUE(Instantane::Prend() == avant) << "board changed, pair " << a1 << "-" << a2;
+    }
+    InitialiseDamierIncremental(Echange(d));
+    for (size_t i = 0; i < liste.size(); i++) {
+      EXPECT_EQ(Interroge(liste[i].first, liste[i].second), normales[i])
+          << "position " << n << " pair " << liste[i].first << "-" << liste[i].second;
+      paires++;
+    }
+  }
+  EXPECT_GT(paires, 60);
+}
+
 }  // namespace
