@@ -153,6 +153,10 @@ TEST_F(Connexions, PositionsAleatoiresPlateauIntactEtEchangeDesCouleurs) {
     CalculeMenacesDeDeconnecter();
     ASSERT_TRUE(Instantane::Prend() == avant) << "board changed by the stages, position " << n;
     for (const Connexion& r : ConnexionsValides) EXPECT_TRUE(!r.Solide || r.Connectable);
+    // Each run starts its lists afresh.
+    const int menaces = MenacesDeconnecter.Nombre;
+    CalculeMenacesDeDeconnecter();
+    EXPECT_EQ(MenacesDeconnecter.Nombre, menaces);
     std::vector<std::pair<int32_t, int32_t>> liste;
     for (const Connexion& r : ConnexionsACalculer)
       if (liste.size() < 6) liste.push_back({r.Ancre1, r.Ancre2});
@@ -169,6 +173,34 @@ TEST_F(Connexions, PositionsAleatoiresPlateauIntactEtEchangeDesCouleurs) {
     }
   }
   EXPECT_GT(paires, 60);
+}
+
+// A full index slot or a full list refuses the record (reported) and writes
+// nothing past the end; a pair met again merges into its record.
+TEST_F(Connexions, CapacitesGardees) {
+  InitialiseGoban(19);
+  std::FILE* nul = std::fopen("/dev/null", "w");
+  FixeSortieErreurs(nul);
+  ListeConnexions& l = MenacesDeconnecter;
+  Connexion r;
+  r.Couleur = 1;
+  int essais = 0;
+  for (int32_t a = 0; a < 40; a++)
+    for (int32_t b = a + 1; b < a + 60 && b < 361; b++, essais++) {
+      r.Ancre1 = a;
+      r.Ancre2 = b;
+      AjouteConnexion(l, r);
+    }
+  FixeSortieErreurs(nullptr);
+  std::fclose(nul);
+  EXPECT_GT(essais, MAX_CONNEXIONS);
+  EXPECT_EQ(l.Nombre, MAX_CONNEXIONS);
+  EXPECT_EQ(l.NombreIndex[0], CI_MAX);
+  r.Ancre1 = 0;
+  r.Ancre2 = 1;
+  r.Solide = 1;
+  EXPECT_EQ(AjouteConnexion(l, r), 0);
+  EXPECT_EQ(TrouveConnexion(l, 1, 0)->Solide, 1);
 }
 
 }  // namespace
