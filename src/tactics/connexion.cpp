@@ -7,6 +7,7 @@
 #include "board/ecriture.h"
 #include "tactics/connexion_rapide.h"
 #include "tactics/intersections.h"
+#include "tactics/menace_connexion.h"
 #include "tactics/prise.h"
 #include "tactics/rapide.h"
 
@@ -18,10 +19,8 @@ EtatConnexion RechercheConnexion;
 namespace {
 
 // The second widening level asks the connection threat search for the
-// disconnecter's moves; until that search exists the level adds nothing, and
-// the drivers stop at level 1.
-constexpr bool AvecMenaceConnexion = false;
-constexpr int NiveauLePlusHaut = AvecMenaceConnexion ? NIVEAU_CONNEXION_MAX : 1;
+// disconnecter's moves.
+constexpr int NiveauLePlusHaut = NIVEAU_CONNEXION_MAX;
 
 inline const String* Chaine(int32_t p) {
   return SurGoban(p) ? StringIntersection[p] : nullptr;
@@ -280,7 +279,11 @@ int DeconnecterSimpleRecursif(int32_t p1, int32_t p2, int profondeur) {
   if (candidats.Nombre == 0) {
     bool menace = RefutationsConnecterEn2(candidats, p1, p2, d);
     if (!menace) menace = RefutationsConnecterEn3(candidats, p1, p2, d);
-    // Level 2 would ask the connection threat search here.
+    if (!menace && RechercheConnexion.Niveau >= 2) {
+      FixeButMenace(BUT_CONNEXION, p1, p2);
+      TraceMenace trace;
+      menace = RefutationsMenaceConnexion(BUDGET_MENACE_CONNEXION, d, candidats, trace);
+    }
     if (!menace) return RESULTAT_ATTEINT;
     if (candidats.Nombre == 0) return RESULTAT_ECHEC;
   }

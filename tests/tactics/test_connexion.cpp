@@ -15,6 +15,7 @@
 #include "outils_tactique.h"
 #include "tactics/connexion.h"
 #include "tactics/connexion_rapide.h"
+#include "tactics/menace_connexion.h"
 #include "tactics/prise.h"
 
 namespace {
@@ -201,6 +202,35 @@ TEST_F(Connexions, CapacitesGardees) {
   r.Solide = 1;
   EXPECT_EQ(AjouteConnexion(l, r), 0);
   EXPECT_EQ(TrouveConnexion(l, 1, 0)->Solide, 1);
+}
+
+// The threat search's edges: a linked pair is reached at once with no move
+// (order 1 counted), an empty budget finds only a goal already reached, a
+// one-point jump is a threat whose refutation is the point in between, and a
+// goal of another kind gives nothing. The board is left as found.
+TEST_F(Connexions, MenaceConnexionBords) {
+  PoseDiagramme(".......\n.......\n..@.@..\n..@.@..\n.......\n.......\n.......\n");
+  FixeButMenace(BUT_CONNEXION, Pt(3, 3), Pt(5, 3));
+  VecteurMenace utilise, budget = BUDGET_MENACE_CONNEXION;
+  TraceMenace trace;
+  EXPECT_TRUE(MenaceConnexion(utilise, budget, 1, trace));
+  EXPECT_EQ(utilise.OrdreMax(), 1);
+  EXPECT_EQ(utilise.N[1], 1);
+
+  PoseDiagramme(".......\n.......\n.......\n..@.@..\n.......\n.......\n.......\n");
+  const Instantane avant = Instantane::Prend();
+  FixeButMenace(BUT_CONNEXION, Pt(3, 4), Pt(5, 4));
+  VecteurMenace vide;
+  trace.Vide();
+  EXPECT_FALSE(MenaceConnexion(utilise, vide, 1, trace));
+  ListeIntersections refutations;
+  trace.Vide();
+  EXPECT_TRUE(RefutationsMenaceConnexion(BUDGET_MENACE_CONNEXION, 2, refutations, trace));
+  EXPECT_TRUE(Contient(refutations, Pt(4, 4)));
+  FixeButMenace(1, Pt(3, 4), Pt(5, 4));
+  EXPECT_FALSE(RefutationsMenaceConnexion(BUDGET_MENACE_CONNEXION, 2, refutations, trace));
+  EXPECT_EQ(refutations.Nombre, 0);
+  EXPECT_TRUE(Instantane::Prend() == avant) << "board changed";
 }
 
 }  // namespace
