@@ -5,9 +5,11 @@
 #include <iterator>
 
 #include "analysis/influence.h"
+#include "analysis/liens.h"
 #include "analysis/viestatique.h"
 #include "base/trace.h"
 #include "board/incremental.h"
+#include "tactics/connexion.h"
 #include "tactics/intersections.h"
 #include "tactics/menaces.h"
 #include "tactics/prise.h"
@@ -55,14 +57,31 @@ void JeuxMenacesDoublesDePrendre() {
   MenacesDoublesDePrendre();
 }
 
-// The connection search does not exist yet: no connection goal, counters 0.
-void JeuxConnecter() {
-  Analyse.NombreConnexionsACalculer = 0;
-  Analyse.NombreConnexionsValides = 0;
+// The groups read the connections through Liens: one link per record.
+void RemplitLiensConnexions() {
+  Liens.NbConnexions = 0;
+  for (const Connexion& r : ConnexionsValides) {
+    if (Liens.NbConnexions >= MAX_LIENS_CHAINES) {
+      Signale("Pb RemplitLiensConnexions MAX_LIENS_CHAINES, paire %d-%d perdue\n", r.Ancre1,
+              r.Ancre2);
+      continue;
+    }
+    Liens.Connexions[Liens.NbConnexions++] = {r.Couleur, r.Ancre1, r.Ancre2, r.Solide,
+                                              r.Connectable};
+  }
 }
 
-// No disconnection threat until the connection search exists.
-void JeuxMenacesDeDeconnecter() {}
+void JeuxConnecter() {
+  CalculConnexions();
+  CalculeJeuxConnecter();
+  Analyse.NombreConnexionsACalculer = ConnexionsACalculer.Nombre;
+  Analyse.NombreConnexionsValides = ConnexionsValides.Nombre;
+  RemplitLiensConnexions();
+}
+
+void JeuxMenacesDeDeconnecter() {
+  CalculeMenacesDeDeconnecter();
+}
 
 void JeuxOeil() {
   // The eye records ("jeux Oeil", analysis/yeux.h), wired when they land:

@@ -8,6 +8,9 @@
 inline constexpr int LIMITE_NOEUDS_PRISE = 500;
 inline constexpr int LIMITE_NOEUDS_PRISE_DOUBLE = 100;
 inline constexpr int LIMITE_PROFONDEUR_PRISE = 128;
+// The connection search's budgets.
+inline constexpr int LIMITE_NOEUDS_CONNEXION = 500;
+inline constexpr int LIMITE_PROFONDEUR_CONNEXION = 128;
 
 struct ReglagesRecherche {
   // Time pressure, 0 (none) to 3, set from the engine's clock before each move.
@@ -24,6 +27,10 @@ struct ReglagesRecherche {
   // The node limit of the double-capture search (it shares the capture search's
   // node counter).
   int LimiteNoeudsPriseDouble = LIMITE_NOEUDS_PRISE_DOUBLE;
+  // A connection search node entered with its node counter above
+  // LimiteNoeudsConnexion, or at depth LimiteProfondeurConnexion, is unknown.
+  int LimiteNoeudsConnexion = LIMITE_NOEUDS_CONNEXION;
+  int LimiteProfondeurConnexion = LIMITE_PROFONDEUR_CONNEXION;
 };
 
 extern ReglagesRecherche Reglages;

@@ -20,6 +20,7 @@
 #include "game/moteur.h"
 #include "game/partie.h"
 #include "game/sgf.h"
+#include "tactics/connexion.h"
 #include "tactics/prise.h"
 #include "version.h"
 
@@ -674,6 +675,49 @@ bool LadderAttack(const Arguments& args, std::string& texte) {
   return true;
 }
 
+// The two stones of connect and disconnect: of one colour, in two chains.
+bool LitPaire(const Arguments& args, int32_t& p1, int32_t& p2, std::string& texte) {
+  if (args.size() < 2) return Echec(texte, "syntax error");
+  const Arguments second(args.begin() + 1, args.end());
+  if (!LitPierre(args, p1, texte) || !LitPierre(second, p2, texte)) return false;
+  if (Couleur(etat.Jeu.Position, p1) != Couleur(etat.Jeu.Position, p2))
+    return Echec(texte, "vertices must have same color");
+  return true;
+}
+
+// "1 <move>" when the owner, moving first, joins the two chains, else "0".
+bool Connect(const Arguments& args, std::string& texte) {
+  int32_t p1, p2;
+  if (!LitPaire(args, p1, p2, texte)) return false;
+  RechercheTactique recherche;
+  if (StringIntersection[p1] == StringIntersection[p2])
+    return Echec(texte, "vertices must be in different strings");
+  int32_t coup = COUP_PASSE;
+  const bool trouve = ConnecterSimple(p1, p2, coup) == RESULTAT_ATTEINT;
+  texte = EcritResultat(trouve, coup);
+  return true;
+}
+
+// "1 <move>" when the opponent, moving first, keeps them apart, else "0". A
+// pair its owner cannot join is apart whatever is played ("1 PASS" when no
+// candidate move stands out).
+bool Disconnect(const Arguments& args, std::string& texte) {
+  int32_t p1, p2;
+  if (!LitPaire(args, p1, p2, texte)) return false;
+  RechercheTactique recherche;
+  if (StringIntersection[p1] == StringIntersection[p2])
+    return Echec(texte, "vertices must be in different strings");
+  int32_t coup = COUP_PASSE;
+  bool trouve = ChercheCoupDeconnecter(p1, p2, coup) == RESULTAT_ATTEINT;
+  int32_t lien = COUP_PASSE;
+  if (!trouve && ConnecterSimple(p1, p2, lien) != RESULTAT_ATTEINT) {
+    trouve = true;
+    coup = COUP_PASSE;
+  }
+  texte = EcritResultat(trouve, coup);
+  return true;
+}
+
 struct EntreeCommande {
   const char* Nom;
   Commande Traitement;
@@ -705,6 +749,8 @@ constexpr EntreeCommande Commandes[] = {
     {"countlib", Countlib},
     {"findlib", Findlib},
     {"attack", Attack},
+    {"connect", Connect},
+    {"disconnect", Disconnect},
     {"defend", Defend},
     {"ladder_attack", LadderAttack},
 };

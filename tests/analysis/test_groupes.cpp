@@ -306,6 +306,7 @@ TEST_F(GroupesTest, ConnexionsSuresEtNonTransitives) {
   InitialiseDamierIncremental(DamierDe(diagramme));
   AnalyseAvantGroupes();
   const int32_t a = Pt(2, 2), b = Pt(4, 2), c = Pt(6, 2), pivot = Pt(4, 4);
+  Liens.NbConnexions = 0;  // only the links given here
   Liens.Connexions[Liens.NbConnexions++] = {1, a, b, 1, 1};
   FormeGroupes();
   EXPECT_EQ(Groupes.GroupePoint[a], Groupes.GroupePoint[b]);

@@ -89,7 +89,9 @@ TEST_F(PipelineTest, StagesRunInOrderAndSilenceOnlyMutesThem) {
                 "chrono apres jeux intersection X sec.\n"
                 "chrono apres jeux Menaces De Prendre X sec.\n"
                 "chrono apres jeux Menaces Doubles De Prendre X sec.\n"
-                "NombreConnexionsACalculer 0\nNombreConnexionsValides 0\n"
+                "NombreConnexionsACalculer " + std::to_string(Analyse.NombreConnexionsACalculer) +
+                "\nNombreConnexionsValides " + std::to_string(Analyse.NombreConnexionsValides) +
+                "\n"
                 "chrono apres jeux Connecter X sec.\n"
                 "chrono apres jeux Menaces De Deconnecter X sec.\n"
                 "NombreYeuxValides 0\nchrono apres jeux Oeil X sec.\n"
