@@ -7,7 +7,8 @@
 #include <cstdio>
 
 // When on, the copies of trace lines meant for the console are not written.
-inline constexpr bool Silence = false;
+// Off unless a program or a test switches it.
+inline bool Silence = false;
 
 // The stream of the game trace: "game.trace" once opened, the error stream until then
 // and whenever the file cannot be opened.

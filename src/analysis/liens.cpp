@@ -1,0 +1,39 @@
+#include "analysis/liens.h"
+
+#include "board/incremental.h"
+#include "game/trace.h"
+
+EtatLiens Liens;
+
+bool AjouteLienVide(const LienVide& l) {
+  if (!SurGoban(l.Point)) return false;
+  if (Liens.NbLiensVides >= MAX_LIENS_VIDES) {
+    Signale("Pb MAX_LIENS_VIDES AjouteLienVide %d\n", l.Point);
+    return false;
+  }
+  int32_t& n = Liens.NbIndexVide[l.Point];
+  if (n >= CVI_MAX) {
+    Signale("Erreur CVI_MAX AjouteConnexionAuVide\n");
+    return false;
+  }
+  Liens.IndexVide[l.Point][n++] = Liens.NbLiensVides;
+  Liens.LiensVides[Liens.NbLiensVides++] = l;
+  return true;
+}
+
+// Until the search of the connections to empty points exists: the stone just
+// played joined the string.
+int ConnecteAuVideLien(int32_t ancre, int32_t point, int) {
+  if (!SurGoban(ancre) || !SurGoban(point)) return 0;
+  const String* s = StringIntersection[ancre];
+  return s != nullptr && s == StringIntersection[point];
+}
+
+void ReinitialiseLiens() {
+  Liens.NbConnexions = 0;
+  Liens.NbTriples = 0;
+  Liens.LiensVidesCalcules = 0;
+  Liens.NbLiensVides = 0;
+  for (int32_t& n : Liens.NbIndexVide) n = 0;
+  Liens.NbVies = 0;
+}

@@ -1,0 +1,171 @@
+#include "analysis/pipeline.h"
+
+#include <chrono>
+#include <cstdio>
+#include <iterator>
+
+#include "analysis/influence.h"
+#include "analysis/viestatique.h"
+#include "board/incremental.h"
+#include "game/chrono.h"
+#include "game/trace.h"
+#include "tactics/intersections.h"
+#include "tactics/menaces.h"
+#include "tactics/prise.h"
+
+EtatAnalyse Analyse;
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// The stages. Each runs its module and copies its counters into Analyse.
+
+// The strings rebuilt from the board's own position.
+void CalculeStrings() {
+  const Damier position = DamierIncremental;
+  InitialiseDamierIncremental(position);
+}
+
+void JeuxPrendre() {
+  InitialisePrises();
+  CalculeJeuxPrendre();
+  Analyse.NombrePrisesACalculer = PrisesACalculer.Nombre;
+  Analyse.NombrePrisesValides = PrisesValides.Nombre;
+}
+
+void JeuxIntersection() {
+  MarqueIntersectionsATester();
+  CalculeJeuxIntersection();
+}
+
+void JeuxMenacesDePrendre() {
+  CalculeMenacesDePrendre();
+}
+
+void JeuxMenacesDoublesDePrendre() {
+  MenacesDoublesDePrendre();
+}
+
+// The connection search does not exist yet: no connection goal, counters 0.
+void JeuxConnecter() {
+  Analyse.NombreConnexionsACalculer = 0;
+  Analyse.NombreConnexionsValides = 0;
+}
+
+// No disconnection threat until the connection search exists.
+void JeuxMenacesDeDeconnecter() {}
+
+void JeuxOeil() {
+  // The eye records ("jeux Oeil", analysis/yeux.h), wired when they land:
+  // InitialiseYeux();
+  Analyse.NombreYeuxValides = 0;
+}
+
+// No life record until the life stage exists (its searches would run only
+// with PanicMode 0).
+void JeuxVivre() {
+  Analyse.NombreViesValides = 0;
+}
+
+// No connection to empty points until that search exists.
+void JeuxCV() {
+  Analyse.NombreCVACalculer = 0;
+  Analyse.NombreCVValides = 0;
+}
+
+// Influence of the static-life board with raw weights, zones, territory map.
+void InfluenceEtTerritoire() {
+  CalculeInfluence(VieStatique.DamierVieStatique, true);
+  CalculeZones();
+  Analyse.ValeurTerritoire = CalculeTerritoire();
+}
+
+// ---------------------------------------------------------------------------
+// Counter lines of the full pipeline.
+
+void LignesPrendre() {
+  Console("NombrePrisesACalculer %d\n", Analyse.NombrePrisesACalculer);
+  Console("NombrePrisesValides %d\n", Analyse.NombrePrisesValides);
+}
+void LignesConnecter() {
+  Console("NombreConnexionsACalculer %d\n", Analyse.NombreConnexionsACalculer);
+  Console("NombreConnexionsValides %d\n", Analyse.NombreConnexionsValides);
+}
+void LignesOeil() {
+  Console("NombreYeuxValides %d\n", Analyse.NombreYeuxValides);
+}
+void LignesVivre() {
+  Console("NombreViesValides %d\n", Analyse.NombreViesValides);
+}
+void LignesCV() {
+  Console("NombreCVACalculer %d\n", Analyse.NombreCVACalculer);
+  Console("NombreCVValides %d\n", Analyse.NombreCVValides);
+}
+
+struct Etape {
+  EtapeAnalyse Numero;
+  const char* Nom;  // as the timing line writes it
+  void (*Calcule)();
+  void (*Compteurs)();  // null: no counter line
+};
+
+// The full pipeline, in order.
+constexpr Etape EtapesCompletes[] = {
+    {ETAPE_STRINGS, "CalculeStrings", CalculeStrings, nullptr},
+    {ETAPE_PRENDRE, "jeux Prendre", JeuxPrendre, LignesPrendre},
+    {ETAPE_INTERSECTION, "jeux intersection", JeuxIntersection, nullptr},
+    {ETAPE_MENACES_PRENDRE, "jeux Menaces De Prendre", JeuxMenacesDePrendre, nullptr},
+    {ETAPE_MENACES_DOUBLES, "jeux Menaces Doubles De Prendre", JeuxMenacesDoublesDePrendre,
+     nullptr},
+    {ETAPE_CONNECTER, "jeux Connecter", JeuxConnecter, LignesConnecter},
+    {ETAPE_MENACES_DECONNECTER, "jeux Menaces De Deconnecter", JeuxMenacesDeDeconnecter, nullptr},
+    {ETAPE_OEIL, "jeux Oeil", JeuxOeil, LignesOeil},
+    {ETAPE_VIVRE, "jeux Vivre", JeuxVivre, LignesVivre},
+    {ETAPE_CV, "CalculCV", JeuxCV, LignesCV},
+    {ETAPE_VIE_STATIQUE, "CalculeVieStatique", CalculeVieStatique, nullptr},
+    {ETAPE_INFLUENCE, "CalculeInfluence", InfluenceEtTerritoire, nullptr},
+};
+static_assert(std::size(EtapesCompletes) == NOMBRE_ETAPES);
+
+// The short pipeline, in order: the strings are kept up to date by the board;
+// the capture threats and CalculCV stay as the full pipeline left them.
+constexpr EtapeAnalyse EtapesCourtes[] = {
+    ETAPE_INTERSECTION, ETAPE_PRENDRE, ETAPE_CONNECTER,    ETAPE_MENACES_DECONNECTER,
+    ETAPE_OEIL,         ETAPE_VIVRE,   ETAPE_VIE_STATIQUE, ETAPE_INFLUENCE,
+};
+
+// Runs one stage and keeps its time.
+void Execute(const Etape& etape) {
+  const auto debut = std::chrono::steady_clock::now();
+  etape.Calcule();
+  const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
+  Analyse.Secondes[etape.Numero] = duree.count();
+  Analyse.Executions[etape.Numero]++;
+}
+
+}  // namespace
+
+const char* NomEtape(EtapeAnalyse etape) {
+  if (etape < 0 || etape >= NOMBRE_ETAPES) return "";
+  return EtapesCompletes[etape].Nom;
+}
+
+void AnalyseComplete() {
+  const bool lignes = !Silence;
+  if (lignes) Console("chrono au depart %f sec.\n", SecondesChrono());
+  for (const Etape& etape : EtapesCompletes) {
+    Execute(etape);
+    if (!lignes) continue;
+    if (etape.Compteurs) etape.Compteurs();
+    Console("chrono apres %s %f sec.\n", etape.Nom, SecondesChrono());
+    std::fflush(SortieConsole());
+  }
+}
+
+void AnalyseCourte() {
+  for (EtapeAnalyse numero : EtapesCourtes) Execute(EtapesCompletes[numero]);
+}
+
+void ReinitialiseAnalyse() {
+  Analyse = EtatAnalyse{};
+}

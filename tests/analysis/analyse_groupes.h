@@ -1,0 +1,54 @@
+#pragma once
+
+// The analysis the groups need, run on a diagram for the group and static
+// value tests and benchmarks: the stages that exist, in pipeline order.
+
+#include <string>
+
+#include "analysis/groupes.h"
+#include "analysis/influence.h"
+#include "analysis/liens.h"
+#include "analysis/pipeline.h"
+#include "analysis/pointsoeil.h"
+#include "analysis/regions.h"
+#include "analysis/valeurs.h"
+#include "analysis/viestatique.h"
+#include "analysis/yeux.h"
+#include "board/incremental.h"
+#include "diagramme.h"
+#include "tactics/intersections.h"
+#include "tactics/prise.h"
+
+inline void ReinitialiseAnalyseGroupes() {
+  Silence = true;
+  ReinitialiseIncremental();
+  ReinitialiseAnalyse();
+  ReinitialiseVieStatique();
+  ReinitialiseInfluence();
+  ReinitialisePointsOeil();
+  ReinitialiseRegions();
+  ReinitialisePrises();
+  ReinitialiseIntersections();
+  ReinitialiseYeux();
+  ReinitialiseLiens();
+  ReinitialiseGroupes();
+  ReinitialiseValeurs();
+}
+
+// The full pipeline on the incremental board as it stands. The eye table, the
+// eye points and the regions are run here until the pipeline calls them.
+inline void AnalyseAvantGroupes() {
+  AnalyseComplete();
+  InitialiseYeux();
+  CalculeYeuxEtRegionsChen();
+}
+
+inline void AnalyseGroupes(const Damier& d) {
+  InitialiseDamierIncremental(d);
+  AnalyseAvantGroupes();
+  FormeGroupes();
+}
+
+inline void AnalyseGroupes(const std::string& diagramme) {
+  AnalyseGroupes(DamierDe(diagramme));
+}
