@@ -1,6 +1,7 @@
 #include "analysis/viestatique.h"
 
 #include "analysis/influence.h"
+#include "analysis/regions.h"
 #include "board/incremental.h"
 #include "tactics/intersections.h"
 #include "tactics/prise.h"
@@ -69,8 +70,7 @@ void ConstruitDamierVieStatique() {
 void CalculeVieStatique() {
   ConstruitDamierVieStatique();
   Enfermement(VieStatique.DamierVieStatique);
-  // Eye points then eye regions, on the same boards (wired when they land):
-  // CalculeOeilsChen(); CalculRegionsYeuxChen();
+  CalculeYeuxEtRegionsChen();
 }
 
 void ReinitialiseVieStatique() {
