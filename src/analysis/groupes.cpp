@@ -6,7 +6,7 @@
 #include "analysis/liens.h"
 #include "analysis/yeux.h"
 #include "board/incremental.h"
-#include "game/trace.h"
+#include "base/trace.h"
 #include "tactics/intersections.h"
 #include "tactics/prise.h"
 

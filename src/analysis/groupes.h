@@ -34,7 +34,7 @@
 
 #include "board/damier.h"
 #include "board/goban.h"
-#include "board/liste.h"
+#include "base/liste.h"
 
 struct Prise;
 

@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "board/incremental.h"
-#include "game/trace.h"
+#include "base/trace.h"
 #include "tactics/intersections.h"
 
 EtatInfluence InfluenceAnalyse;

@@ -26,7 +26,7 @@
 #include <cstdio>
 
 #include "board/goban.h"
-#include "board/liste.h"
+#include "base/liste.h"
 
 // ---------------------------------------------------------------------------
 // Influence and territory.

@@ -1,7 +1,7 @@
 #include "analysis/liens.h"
 
 #include "board/incremental.h"
-#include "game/trace.h"
+#include "base/trace.h"
 
 EtatLiens Liens;
 

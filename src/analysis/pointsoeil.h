@@ -22,7 +22,7 @@
 #include <cstdio>
 
 #include "board/goban.h"
-#include "board/liste.h"
+#include "base/liste.h"
 
 // Room of a per-point move list.
 inline constexpr int MAX_COUPS_POINT_OEIL = 9;

@@ -5,7 +5,7 @@
 #include "analysis/viestatique.h"
 #include "analysis/yeux.h"
 #include "board/incremental.h"
-#include "game/trace.h"
+#include "base/trace.h"
 
 TableRegions RegionsChen;
 

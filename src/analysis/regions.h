@@ -26,7 +26,7 @@
 
 #include "board/damier.h"
 #include "board/goban.h"
-#include "board/liste.h"
+#include "base/liste.h"
 
 inline constexpr int MAX_REGIONS = 100;
 inline constexpr int MAX_INTERSECTIONS_REGIONS = NB_INTERSECTIONS_MAX;

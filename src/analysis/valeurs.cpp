@@ -6,7 +6,7 @@
 #include "analysis/lectures_groupes.h"
 #include "analysis/liens.h"
 #include "board/incremental.h"
-#include "game/trace.h"
+#include "base/trace.h"
 #include "rules/motifs.h"
 #include "rules/regle.h"
 #include "tactics/intersections.h"

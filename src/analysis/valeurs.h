@@ -42,7 +42,7 @@
 #include "analysis/influence.h"
 #include "board/damier.h"
 #include "board/goban.h"
-#include "board/liste.h"
+#include "base/liste.h"
 
 inline constexpr int MAX_EXTENSIONS = 4;
 inline constexpr int MAX_STRINGS_ATTEINTES = 49;

@@ -4,7 +4,7 @@
 
 #include "board/incremental.h"
 #include "board/libertes.h"
-#include "game/trace.h"
+#include "base/trace.h"
 #include "rules/buts.h"
 #include "rules/codes.h"
 #include "rules/regle.h"

@@ -18,7 +18,7 @@
 #include <cstdint>
 
 #include "board/goban.h"
-#include "board/liste.h"
+#include "base/liste.h"
 
 inline constexpr int NOMBRE_YEUX_MAX = 120;
 // Room of the move lists of an eye.

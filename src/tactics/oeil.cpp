@@ -2,7 +2,7 @@
 
 #include "board/incremental.h"
 #include "board/libertes.h"
-#include "game/trace.h"
+#include "base/trace.h"
 
 namespace {
 

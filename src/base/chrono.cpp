@@ -1,4 +1,4 @@
-#include "game/chrono.h"
+#include "base/chrono.h"
 
 #include <chrono>
 #include <ctime>
