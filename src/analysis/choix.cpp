@@ -266,9 +266,7 @@ bool OeilAmi(const Damier& d, int32_t p) {
 // Playing there leaves the new string in atari and captures nothing.
 bool AutoAtariSansPrise(const Damier& d, int32_t p) {
   Damier apres = d;
-  if (!JoueCoup(apres, p, 1)) return false;
-  for (int32_t q : Voisins[p])
-    if (Couleur(d, q) == 2 && Couleur(apres, q) == 0) return false;
+  if (JoueCoup(apres, p, 1) > 0) return false;
   return !AuMoinsNLibertes(apres, p, 2);
 }
 
