@@ -6,6 +6,8 @@
 #include <QSlider>
 #include <QtTest>
 #include <deque>
+#include <functional>
+#include <utility>
 #include <memory>
 
 #include "board/goban.h"
@@ -27,6 +29,14 @@ void MoteurScripte(int32_t& point, int& passe) {
   point = reponses.front();
   reponses.pop_front();
   passe = 0;
+}
+
+// Run inside the engine's turn by MoteurLent, before it answers as MoteurScripte.
+std::function<void()> pendantReflexion;
+
+void MoteurLent(int32_t& point, int& passe) {
+  if (pendantReflexion) pendantReflexion();
+  MoteurScripte(point, passe);
 }
 
 QPoint Centre(int x, int y) {
@@ -257,6 +267,38 @@ class TestFenetre : public QObject {
                                            "Goban.\nBlanc gagne de 0 points")});
     QCOMPARE(fp->IlvanePasse->text(), QStringLiteral("Ilvane Passe"));
     QCOMPARE(fp->TrackBar1->maximum(), 4);
+  }
+
+  // While the engine thinks the human's stone already shows and the cursor is
+  // busy; a click on the board and one on "Je Passe" made meanwhile are dropped.
+  void PendantQueLeMoteurReflechit() {
+    reponses = {Intersection[3][3]};
+    FixeChoixMoteur(MoteurLent);
+    QString vu;
+    bool curseurOccupe = false;
+    pendantReflexion = [&] {
+      vu = Lit(5, 5);
+      const QCursor* c = QApplication::overrideCursor();
+      curseurOccupe = c && c->shape() == Qt::WaitCursor;
+      const std::pair<QWidget*, QPointF> cibles[] = {
+          {fp->ImageGoban, QPointF(Centre(7, 7))}, {fp->Passe, QPointF(fp->Passe->rect().center())}};
+      for (const auto& [w, pos] : cibles)
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+          QCoreApplication::postEvent(
+              w, new QMouseEvent(t, pos, w->mapToGlobal(pos), Qt::LeftButton,
+                                 t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                 Qt::NoModifier));
+    };
+    Clique(5, 5);
+    pendantReflexion = nullptr;
+    QTest::qWait(50);
+    QCOMPARE(vu, QStringLiteral("X*"));
+    QVERIFY(curseurOccupe);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QCOMPARE(Lit(3, 3), QStringLiteral("O*"));
+    QCOMPARE(Lit(7, 7), QStringLiteral("."));
+    QCOMPARE(fp->IlvanePasse->text(), QString());
+    QCOMPARE(NbCoupsJoues, 2);
   }
 
   // Showing the window again draws the last move's mark in colour 1's colour.
