@@ -10,6 +10,7 @@
 #include <utility>
 #include <memory>
 
+#include "board/damier.h"
 #include "board/goban.h"
 #include "game/controleur.h"
 #include "game/partie.h"
@@ -344,16 +345,18 @@ class TestFenetre : public QObject {
     QCOMPARE(NbCoupsJoues, 1);
   }
 
-  // A screenshot of the window after a few moves, for the README: saved only
-  // when ILVANE_CAPTURE names the file.
+  // A screenshot of a game against the real engine, for the README: saved only
+  // when ILVANE_CAPTURE names the file (run it where the rule files are). The
+  // human plays the first empty point of a fixed list at each turn.
   void Capture() {
     const QString fichier = qEnvironmentVariable("ILVANE_CAPTURE");
     if (fichier.isEmpty()) QSKIP("ILVANE_CAPTURE is not set");
-    reponses = {Intersection[5][5], Intersection[3][7], Intersection[7][3], Intersection[6][7]};
+    FixeChoixMoteur(nullptr);
     Bouton(fp->JouerBlanc);
-    Clique(3, 3);
-    Clique(7, 7);
-    Clique(5, 7);
+    const int coups[][2] = {{3, 3}, {7, 7}, {3, 7}, {7, 3}, {5, 7}, {4, 6}, {6, 4},
+                            {3, 5}, {5, 3}, {6, 6}, {4, 4}, {2, 6}};
+    for (const auto& c : coups)
+      if (EstLegal(DamierCourant, Intersection[c[0]][c[1]], 2)) Clique(c[0], c[1]);
     QVERIFY(fp->grab().save(fichier));
   }
 };
