@@ -13,7 +13,7 @@ PAQUETS=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  gnugo
+  gnugo python3
 )
 
 installe_manquants() {

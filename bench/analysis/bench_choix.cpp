@@ -50,7 +50,7 @@ void CoupMoteur(benchmark::State& state) {
       int32_t point = -1;
       int passe = 1;
       const double debut = MsProcesseur();
-      ChoisitCoupPosition(d, Horloge{}, point, passe);
+      ChoisitCoupPosition(d, HorlogeMoteur{}, point, passe);
       ms.push_back(MsProcesseur() - debut);
       analyse += Choix.SecondesAnalyse * 1e3;
       valeurs += Choix.SecondesValeurs * 1e3;

@@ -294,7 +294,7 @@ int LibertesVides(const Damier& d, int32_t p) {
 
 // ---------------------------------------------------------------------------
 
-int NiveauPanicHorloge(const Horloge& h) {
+int NiveauPanicHorloge(const HorlogeMoteur& h) {
   if (!PanicPermis) return 0;
   if (NiveauPanic >= 1 && NiveauPanic <= 3) return 4 - NiveauPanic;
   if (NiveauPanic >= 5) return 0;
@@ -304,16 +304,17 @@ int NiveauPanicHorloge(const Horloge& h) {
   return 0;
 }
 
-void FixePanicMode(const Damier& position, const Horloge& horlogeMoteur) {
-  Reglages.PanicMode = NiveauPanicHorloge(horlogeMoteur);
+void FixePanicMode(const Damier& position, const HorlogeMoteur& horloge) {
+  Choix.Secondes = horloge.Secondes;
+  Reglages.PanicMode = NiveauPanicHorloge(horloge);
   Trace("PanicMode=%d\n", Reglages.PanicMode);
   AnalysePosition(position);
 }
 
-void ChoisitCoupPosition(const Damier& position, const Horloge& horlogeMoteur, int32_t& point,
+void ChoisitCoupPosition(const Damier& position, const HorlogeMoteur& horloge, int32_t& point,
                          int& passe) {
   passe = 1;
-  FixePanicMode(position, horlogeMoteur);
+  FixePanicMode(position, horloge);
   TraceSeule("NumeroCoup=%d\n", NumeroCoup);
   NumeroCoup += 2;
   const int32_t p = MeilleurCoup(position);
@@ -331,7 +332,7 @@ void AnalysePosition(const Damier& position) {
   ImprimeTraceEtConsole([&](std::FILE* f) { ImprimeValeurs(f, position, Choix.TableValeurs); });
   Trace("Evaluation = %d\n", Choix.EvaluationInitiale);
   Trace("EvaluationTerritoriale = %d\n", Choix.EvaluationTerritoriale);
-  Trace("chrono apres InitialiseCoups %f sec.\n", SecondesChrono());
+  Trace("chrono apres InitialiseCoups %f sec.\n", Choix.Secondes ? Choix.Secondes() : 0.0);
 }
 
 void AnalyseInitiale(const Damier& position) {

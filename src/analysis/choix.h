@@ -21,7 +21,6 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "base/chrono.h"
 #include "base/liste.h"
 #include "board/goban.h"
 
@@ -39,6 +38,15 @@ inline constexpr int32_t PERTE_MESUREE = 5;
 inline constexpr bool JeuxPriseObjectifs = true;
 
 using ListeCoups = Liste<NB_INTERSECTIONS_MAX>;
+
+// What the engine reads of the game's clocks: the time its own clock shows
+// (PanicMode), and the stopwatch of the engine's turn for the timing lines
+// (null: 0 is written).
+struct HorlogeMoteur {
+  int32_t Heures = 0;
+  int32_t Minutes = 0;
+  double (*Secondes)() = nullptr;
+};
 
 struct EtatChoix {
   int32_t TableValeurs[NB_INTERSECTIONS_MAX] = {};
@@ -64,19 +72,21 @@ struct EtatChoix {
   double SecondesValeurs = 0;
   double SecondesEssais = 0;
   int32_t NombreEssais = 0;
+  // The stopwatch of the move being chosen.
+  double (*Secondes)() = nullptr;
 };
 extern EtatChoix Choix;
 
 // Chooses the move of colour 1 on the position, the engine's clock deciding
 // PanicMode. The pass flag is set to 1; when a point is chosen it is written to
 // point and the flag set to 0 (point is left alone on a pass).
-void ChoisitCoupPosition(const Damier& position, const Horloge& horlogeMoteur, int32_t& point,
+void ChoisitCoupPosition(const Damier& position, const HorlogeMoteur& horloge, int32_t& point,
                          int& passe);
 
 // PanicMode from the engine's clock; writes "PanicMode=%d", then AnalysePosition.
-void FixePanicMode(const Damier& position, const Horloge& horlogeMoteur);
+void FixePanicMode(const Damier& position, const HorlogeMoteur& horloge);
 // The level the settings and the clock give (0 to 3).
-int NiveauPanicHorloge(const Horloge& horlogeMoteur);
+int NiveauPanicHorloge(const HorlogeMoteur& horloge);
 
 // "goban.gob", the pictures, the initial analysis, CalculeValeursCoups into
 // TableValeurs, the value board and the evaluation lines.

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "board/incremental.h"
 #include "base/trace.h"
+#include "board/incremental.h"
 #include "tactics/intersections.h"
 
 EtatInfluence InfluenceAnalyse;
@@ -228,10 +228,8 @@ void EnfermementCouleur(int c, const int32_t* mur, const int32_t* murAdv, int32_
   bool adversaire = false;
   for (int32_t p = 0; p < NbIntersections; p++) adversaire = adversaire || murAdv[p];
 
-  static int32_t piece[NB_INTERSECTIONS_MAX];  // 1: point of an enclosed room
-  static int32_t vu[NB_INTERSECTIONS_MAX];
-  std::fill(piece, piece + NbIntersections, 0);
-  std::fill(vu, vu + NbIntersections, 0);
+  int32_t piece[NB_INTERSECTIONS_MAX] = {};  // 1: point of an enclosed room
+  int32_t vu[NB_INTERSECTIONS_MAX] = {};
   ListeIntersections zone, pile;
   for (int32_t p = 0; p < NbIntersections; p++) {
     if (mur[p] || vu[p]) continue;

@@ -25,8 +25,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "board/goban.h"
 #include "base/liste.h"
+#include "board/goban.h"
 
 // ---------------------------------------------------------------------------
 // Influence and territory.

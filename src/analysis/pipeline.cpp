@@ -7,9 +7,8 @@
 #include "analysis/influence.h"
 #include "analysis/viestatique.h"
 #include "analysis/yeux.h"
-#include "board/incremental.h"
-#include "base/chrono.h"
 #include "base/trace.h"
+#include "board/incremental.h"
 #include "tactics/intersections.h"
 #include "tactics/menaces.h"
 #include "tactics/prise.h"
@@ -17,6 +16,16 @@
 EtatAnalyse Analyse;
 
 namespace {
+
+SourceSecondes sourceSecondes = nullptr;
+
+// Seconds for the timing lines: the source given, else the time since the
+// first call.
+double Secondes() {
+  if (sourceSecondes) return sourceSecondes();
+  static const auto origine = std::chrono::steady_clock::now();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - origine).count();
+}
 
 // ---------------------------------------------------------------------------
 // The stages. Each runs its module and copies its counters into Analyse.
@@ -109,7 +118,7 @@ struct Etape {
   void (*Compteurs)();  // null: no counter line
 };
 
-// The full pipeline, in order.
+// Every stage, in the order of the full pipeline (EtapesAnalyseComplete).
 constexpr Etape EtapesCompletes[] = {
     {ETAPE_STRINGS, "CalculeStrings", CalculeStrings, nullptr},
     {ETAPE_PRENDRE, "jeux Prendre", JeuxPrendre, LignesPrendre},
@@ -127,12 +136,12 @@ constexpr Etape EtapesCompletes[] = {
 };
 static_assert(std::size(EtapesCompletes) == NOMBRE_ETAPES);
 
-// The short pipeline, in order: the strings are kept up to date by the board;
-// the capture threats and CalculCV stay as the full pipeline left them.
-constexpr EtapeAnalyse EtapesCourtes[] = {
-    ETAPE_INTERSECTION, ETAPE_PRENDRE, ETAPE_CONNECTER,    ETAPE_MENACES_DECONNECTER,
-    ETAPE_OEIL,         ETAPE_VIVRE,   ETAPE_VIE_STATIQUE, ETAPE_INFLUENCE,
-};
+constexpr bool TableDansLOrdre() {
+  for (int i = 0; i < NOMBRE_ETAPES; i++)
+    if (EtapesCompletes[i].Numero != i || EtapesAnalyseComplete[i] != i) return false;
+  return true;
+}
+static_assert(TableDansLOrdre());
 
 // Runs one stage and keeps its time.
 void Execute(const Etape& etape) {
@@ -152,18 +161,27 @@ const char* NomEtape(EtapeAnalyse etape) {
 
 void AnalyseComplete() {
   const bool lignes = !Silence;
-  if (lignes) Console("chrono au depart %f sec.\n", SecondesChrono());
-  for (const Etape& etape : EtapesCompletes) {
+  if (lignes) Console("chrono au depart %f sec.\n", Secondes());
+  for (EtapeAnalyse numero : EtapesAnalyseComplete) {
+    const Etape& etape = EtapesCompletes[numero];
     Execute(etape);
     if (!lignes) continue;
     if (etape.Compteurs) etape.Compteurs();
-    Console("chrono apres %s %f sec.\n", etape.Nom, SecondesChrono());
+    Console("chrono apres %s %f sec.\n", etape.Nom, Secondes());
     std::fflush(SortieConsole());
   }
 }
 
 void AnalyseCourte() {
-  for (EtapeAnalyse numero : EtapesCourtes) Execute(EtapesCompletes[numero]);
+  for (EtapeAnalyse numero : EtapesAnalyseCourte) Execute(EtapesCompletes[numero]);
+}
+
+void ExecuteEtape(EtapeAnalyse etape) {
+  if (etape >= 0 && etape < NOMBRE_ETAPES) Execute(EtapesCompletes[etape]);
+}
+
+void FixeChronoAnalyse(SourceSecondes source) {
+  sourceSecondes = source;
 }
 
 void ReinitialiseAnalyse() {

@@ -40,6 +40,16 @@ enum EtapeAnalyse : int32_t {
   NOMBRE_ETAPES
 };
 
+// The full pipeline, in order: every stage.
+inline constexpr EtapeAnalyse EtapesAnalyseComplete[] = {
+    ETAPE_STRINGS,         ETAPE_PRENDRE,   ETAPE_INTERSECTION,        ETAPE_MENACES_PRENDRE,
+    ETAPE_MENACES_DOUBLES, ETAPE_CONNECTER, ETAPE_MENACES_DECONNECTER, ETAPE_OEIL,
+    ETAPE_VIVRE,           ETAPE_CV,        ETAPE_VIE_STATIQUE,        ETAPE_INFLUENCE};
+// The short pipeline, in order.
+inline constexpr EtapeAnalyse EtapesAnalyseCourte[] = {
+    ETAPE_INTERSECTION, ETAPE_PRENDRE, ETAPE_CONNECTER,    ETAPE_MENACES_DECONNECTER,
+    ETAPE_OEIL,         ETAPE_VIVRE,   ETAPE_VIE_STATIQUE, ETAPE_INFLUENCE};
+
 // The stage's name as its timing line writes it ("jeux Prendre").
 const char* NomEtape(EtapeAnalyse etape);
 
@@ -70,6 +80,16 @@ void AnalyseComplete();
 // The short pipeline, after a trial move played on the incremental board
 // (normally with EvaluationEnCours on). Writes no line.
 void AnalyseCourte();
+
+// Runs one stage alone, with its counters and time, as the pipelines run it
+// (for the benchmarks and debug commands; the stages before it must have run).
+void ExecuteEtape(EtapeAnalyse etape);
+
+// Where the timing lines read their seconds: the game's stopwatch (time since
+// the engine's turn began), which the program hands over at start-up. Until
+// then (tests, benchmarks), the seconds since the first timing line.
+using SourceSecondes = double (*)();
+void FixeChronoAnalyse(SourceSecondes source);
 
 // Zeroes the counters and times (for tests).
 void ReinitialiseAnalyse();

@@ -30,9 +30,8 @@ constexpr const char* FIN_NOIR_GAGNE =
 
 ChoixMoteur choixMoteur = ChoisitCoup;
 
-// The engine's move for colour 1, or COUP_PASSE. The pass flag is set to
-// passeAvant before the call. An answer that is not a legal point would break
-// the position: it is reported and taken as a pass.
+}  // namespace
+
 int32_t CoupIlvane(int passeAvant) {
   int32_t point = -1;
   int passe = passeAvant;
@@ -44,6 +43,8 @@ int32_t CoupIlvane(int passeAvant) {
   }
   return point;
 }
+
+namespace {
 
 // The switch of the clock of the side that has just moved.
 void ChangeChrono(int couleur) {

@@ -15,6 +15,12 @@ using ChoixMoteur = void (*)(int32_t& point, int& passe);
 // Tests put a scripted engine here; nullptr gives ChoisitCoup back.
 void FixeChoixMoteur(ChoixMoteur choix);
 
+// The engine's move for colour 1 on DamierCourant, or COUP_PASSE: the one call
+// to the engine, for the window and the GTP engine alike. The pass flag is set
+// to passeAvant before the call. An answer that is not a legal point would
+// break the position: it is reported ("Pb ...") and taken as a pass.
+int32_t CoupIlvane(int passeAvant);
+
 // The three set-ups: the human as Black, as White (the engine moves first), or
 // two humans on one board.
 void JouerNoirClick(FenetreJeu& f);

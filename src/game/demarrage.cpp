@@ -1,6 +1,7 @@
 #include "game/demarrage.h"
 
 #include "analysis/choix.h"
+#include "analysis/pipeline.h"
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "board/incremental.h"
@@ -24,6 +25,7 @@ void InitialisationProgramme() {
   NumeroCoup = 1;
   ReinitialiseReglages();
   RemiseAZeroChronos();
+  FixeChronoAnalyse(SecondesChrono);
   IntersectionsModifiees = &ModifieesProgramme;
   ViderDamier(DamierCourant);
 }

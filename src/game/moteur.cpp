@@ -1,9 +1,11 @@
 #include "game/moteur.h"
 
 #include "analysis/choix.h"
-#include "base/chrono.h"
+#include "game/chrono.h"
 #include "game/partie.h"
 
 void ChoisitCoup(int32_t& point, int& passe) {
-  ChoisitCoupPosition(DamierCourant, CouleurNoir == 1 ? HorlogeNoir : HorlogeBlanc, point, passe);
+  const Horloge& h = CouleurNoir == 1 ? HorlogeNoir : HorlogeBlanc;
+  ChoisitCoupPosition(DamierCourant, HorlogeMoteur{h.Heures, h.Minutes, SecondesChrono}, point,
+                      passe);
 }

@@ -10,12 +10,12 @@
 #include <memory>
 #include <vector>
 
-#include "analysis/choix.h"
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "board/damier.h"
 #include "board/incremental.h"
 #include "game/chrono.h"
+#include "game/controleur.h"
 #include "game/partie.h"
 #include "gtp/sgf.h"
 #include "tactics/prise.h"
@@ -84,10 +84,16 @@ struct EtatGtp {
   Partie Brouillon;
   double Komi = 0;
   Temps Pendule;
-  ChoixGtp Choix = nullptr;
+  StatutsGtp Statuts = nullptr;
 };
 
 EtatGtp etat;
+
+// The hook for the status of the groups at the end of a game: the analysis
+// does not yet tell which of its groups are dead ("Mort"), so no stone is.
+void PierresMortesAnalyse(const Damier&, EnsembleIntersections& mortes) {
+  Vide(mortes);
+}
 
 using Arguments = std::vector<std::string_view>;
 // A command fills texte with its answer (or the reason of its failure) and
@@ -305,9 +311,17 @@ bool Quit(const Arguments&, std::string& texte) {
   return true;
 }
 
+// Each game has a trace of its own: a new game truncates the trace file, so a
+// long session (a match of a thousand games) keeps only its last game's
+// reasoning. A trace that goes to the error stream is left alone.
+void NouvelleTrace() {
+  if (TraceJeu() != SortieErreurs()) OuvreTraceJeu();
+}
+
 void NouvellePartie() {
   etat.Jeu.Vide();
   for (double& r : etat.Pendule.Reflexion) r = 0;
+  NouvelleTrace();
 }
 
 bool Boardsize(const Arguments& args, std::string& texte) {
@@ -383,41 +397,38 @@ void PreparePourMoteur(int couleur) {
   FixeHorloge(couleur == NOIR ? HorlogeNoir : HorlogeBlanc, TempsUtilise(couleur));
 }
 
-// The engine's move for couleur, checked against the game's own rules.
-bool ChoixMoteur(const Arguments& args, std::string& texte, int& couleur, int32_t& p) {
-  couleur = args.empty() ? 0 : LitCouleur(args[0]);
-  if (couleur == 0) return Echec(texte, "invalid color");
+// The engine's move for couleur through the controller's own call, so that the
+// window and GTP ask the engine the same way: always a legal point or a pass.
+int32_t CoupMoteur(int couleur) {
   PreparePourMoteur(couleur);
-  int32_t point = -1;
-  int passe = 1;
   const auto debut = std::chrono::steady_clock::now();
-  (etat.Choix ? etat.Choix : ChoisitCoup)(point, passe);
+  int32_t p = CoupIlvane(1);
   const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
   etat.Pendule.Reflexion[couleur] += duree.count();
-  p = COUP_PASSE;
-  if (!passe) {
-    if (!SurGoban(point) || !EstLegal(etat.Jeu.Position, point, couleur)) {
-      Signale("Pb genmove coup illegal %d\n", point);
-      return Echec(texte, "engine chose an illegal move");
-    }
-    p = point;
+  // The engine's view and the game agree on the rules; a disagreement would
+  // be a fault of the view, and must not reach the game.
+  if (p != COUP_PASSE && !EstLegal(etat.Jeu.Position, p, couleur)) {
+    Signale("Pb genmove coup illegal sur la partie %d\n", p);
+    p = COUP_PASSE;
   }
+  return p;
+}
+
+bool Genmove(const Arguments& args, std::string& texte) {
+  const int couleur = args.empty() ? 0 : LitCouleur(args[0]);
+  if (couleur == 0) return Echec(texte, "invalid color");
+  const int32_t p = CoupMoteur(couleur);
+  etat.Jeu.Joue(p, couleur);
   texte = EcritVertex(p);
   return true;
 }
 
-bool Genmove(const Arguments& args, std::string& texte) {
-  int couleur;
-  int32_t p;
-  if (!ChoixMoteur(args, texte, couleur, p)) return false;
-  etat.Jeu.Joue(p, couleur);
-  return true;
-}
-
+// As genmove, without playing the move.
 bool RegGenmove(const Arguments& args, std::string& texte) {
-  int couleur;
-  int32_t p;
-  return ChoixMoteur(args, texte, couleur, p);
+  const int couleur = args.empty() ? 0 : LitCouleur(args[0]);
+  if (couleur == 0) return Echec(texte, "invalid color");
+  texte = EcritVertex(CoupMoteur(couleur));
+  return true;
 }
 
 bool Showboard(const Arguments&, std::string& texte) {
@@ -442,6 +453,26 @@ bool Showboard(const Arguments&, std::string& texte) {
     texte += '\n';
   }
   texte += lettres;
+  return true;
+}
+
+// final_status_list alive|dead|seki: the stones of that status at the end of
+// the game. Every stone the hook does not find dead is alive; no seki is told
+// apart from life.
+bool FinalStatusList(const Arguments& args, std::string& texte) {
+  if (args.empty()) return Echec(texte, "syntax error");
+  const std::string statut = Minuscules(args[0]);
+  if (statut != "alive" && statut != "dead" && statut != "seki") return Echec(texte, "invalid status");
+  EnsembleIntersections mortes, choisies;
+  Vide(mortes);
+  Vide(choisies);
+  if (statut != "seki") {
+    (etat.Statuts ? etat.Statuts : PierresMortesAnalyse)(etat.Jeu.Position, mortes);
+    for (int32_t p = 0; p < NbIntersections; p++)
+      if (Couleur(etat.Jeu.Position, p) != VIDE && Contient(mortes, p) == (statut == "dead"))
+        Ajoute(choisies, p);
+  }
+  texte = EcritPoints(choisies);
   return true;
 }
 
@@ -514,6 +545,7 @@ bool Loadsgf(const Arguments& args, std::string& texte) {
   }
   etat.Jeu = etat.Brouillon;
   for (double& r : etat.Pendule.Reflexion) r = 0;
+  NouvelleTrace();
   if (sgf.AvecKomi) etat.Komi = sgf.Komi;
   texte = EcritCouleur(aJouer);
   return true;
@@ -640,6 +672,7 @@ constexpr EntreeCommande Commandes[] = {
     {"reg_genmove", RegGenmove},
     {"showboard", Showboard},
     {"final_score", FinalScore},
+    {"final_status_list", FinalStatusList},
     {"time_settings", TimeSettings},
     {"time_left", TimeLeft},
     {"loadsgf", Loadsgf},
@@ -758,7 +791,12 @@ void ReinitialiseGtp() {
   etat.Brouillon.Vide();
   etat.Komi = 0;
   etat.Pendule = Temps{};
-  etat.Choix = nullptr;
+  FixeChoixMoteur(nullptr);
+  etat.Statuts = nullptr;
+}
+
+void FixeStatutsGtp(StatutsGtp statuts) {
+  etat.Statuts = statuts;
 }
 
 bool TraiteLigneGtp(std::string_view ligne, std::string& reponse) {
@@ -801,10 +839,6 @@ void BoucleGtp(std::istream& entree, std::ostream& sortie) {
     if (!sortie || !continuer || fin) break;
   }
   sortie.flush();
-}
-
-void FixeChoixGtp(ChoixGtp choix) {
-  etat.Choix = choix;
 }
 
 const Damier& PositionGtp() {

@@ -36,10 +36,14 @@ bool TraiteLigneGtp(std::string_view ligne, std::string& reponse);
 // sortie. Answers are flushed whenever no more input is waiting.
 void BoucleGtp(std::istream& entree, std::ostream& sortie);
 
-// The engine's move choice that genmove calls (ChoisitCoup): for colour 1 on
-// DamierCourant. Tests put a scripted engine here; nullptr gives ChoisitCoup back.
-using ChoixGtp = void (*)(int32_t& point, int& passe);
-void FixeChoixGtp(ChoixGtp choix);
+// The dead stones of the game position (black 1, white 2) at the end of a game,
+// for final_status_list: the stones of the groups the analysis finds dead.
+// Tests put a scripted answer here; nullptr gives the analysis back.
+using StatutsGtp = void (*)(const Damier& position, EnsembleIntersections& mortes);
+void FixeStatutsGtp(StatutsGtp statuts);
+
+// genmove and reg_genmove ask the engine through CoupIlvane (game/controleur.h),
+// as the window does; tests script the engine there with FixeChoixMoteur.
 
 // The position as the game sees it (black 1, white 2).
 const Damier& PositionGtp();

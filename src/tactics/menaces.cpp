@@ -68,6 +68,7 @@ PriseDouble NouvellePriseDouble(int couleur, int32_t a, int32_t b) {
 }
 
 void EcritMenaceDouble(const PriseDouble& d, const char* quoi, int32_t m) {
+  if (Silence) return;
   std::fprintf(SortieErreurs(), "MenacesDoublesDePrendre %d et %d %s en %d (%d,%d)\n", d.Ancre1,
                d.Ancre2, quoi, m, CoordX[m], CoordY[m]);
 }

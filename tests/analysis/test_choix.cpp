@@ -90,16 +90,15 @@ TEST_F(ChoixTest, PasseQuandIlNeResteQueSesYeux) {
                                              "@@@@@@@@@ .@@@@@@@. @@@@@@@@@ @@@@@@@@@")}) {
     int32_t point = 77;
     int passe = 0;
-    ChoisitCoupPosition(position, Horloge{}, point, passe);
+    ChoisitCoupPosition(position, HorlogeMoteur{}, point, passe);
     EXPECT_EQ(passe, 1);
     EXPECT_EQ(point, 77);
   }
 }
 
 TEST_F(ChoixTest, PanicModeSelonLHorlogeDuMoteur) {
-  const std::vector<std::pair<Horloge, int>> cas = {
-      {{0, 54, 0, ""}, 3}, {{0, 46, 0, ""}, 2}, {{0, 11, 0, ""}, 1},
-      {{0, 10, 0, ""}, 0}, {{1, 0, 0, ""}, 3},  {{0, 53, 59.0, ""}, 2},
+  const std::vector<std::pair<HorlogeMoteur, int>> cas = {
+      {{0, 54}, 3}, {{0, 46}, 2}, {{0, 11}, 1}, {{0, 10}, 0}, {{1, 0}, 3}, {{0, 53}, 2},
   };
   for (const auto& [h, niveau] : cas) EXPECT_EQ(NiveauPanicHorloge(h), niveau) << h.Minutes;
 }
@@ -137,7 +136,7 @@ TEST_F(ChoixTest, CoupCompletLaisseLeDamierIntact) {
       ".........");
   int32_t point = -1;
   int passe = 1;
-  ChoisitCoupPosition(d, Horloge{}, point, passe);
+  ChoisitCoupPosition(d, HorlogeMoteur{}, point, passe);
   EXPECT_TRUE(passe || EstLegal(d, point, 1));
   for (int32_t p = 0; p < NbIntersections; p++)
     EXPECT_EQ(Couleur(DamierIncremental, p), Couleur(d, p)) << p;

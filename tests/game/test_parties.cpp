@@ -28,7 +28,7 @@ int32_t CoupAdverse(bool moteur, std::mt19937& hasard) {
   if (moteur) {
     int32_t point = -1;
     int passe = 1;
-    ChoisitCoupPosition(vue, HorlogeBlanc, point, passe);
+    ChoisitCoupPosition(vue, HorlogeMoteur{}, point, passe);
     return passe ? COUP_PASSE : point;
   }
   int32_t libres[NB_INTERSECTIONS_MAX];

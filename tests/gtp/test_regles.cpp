@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/trace.h"
 #include "board/damier.h"
 #include "game/chrono.h"
+#include "game/controleur.h"
 #include "game/partie.h"
 #include "gtp/gtp.h"
 #include "processus.h"
@@ -256,7 +260,7 @@ void MoteurScripte(int32_t& point, int& passe) {
 }
 
 TEST_F(ReglesTest, GenmoveHandsThePositionFromTheSideAskedAndPlaysTheAnswer) {
-  FixeChoixGtp(MoteurScripte);
+  FixeChoixMoteur(MoteurScripte);
   coupImpose = -2;
   R("play b A9");
   R("play w B9");
@@ -274,18 +278,19 @@ TEST_F(ReglesTest, GenmoveHandsThePositionFromTheSideAskedAndPlaysTheAnswer) {
   EXPECT_EQ(Couleur(vueMoteur, Pt9(1, 1)), 1);
   EXPECT_EQ(R("reg_genmove w"), "= E9\n\n");
   EXPECT_EQ(R("list_stones w"), "= B9 C9\n\n");
-  // An answer the rules refuse is not played.
+  // An answer the rules refuse is reported and taken as a pass, which is played.
   coupImpose = Pt9(2, 1);
-  EXPECT_EQ(R("genmove w"), "? engine chose an illegal move\n\n");
+  EXPECT_EQ(R("genmove w"), "= pass\n\n");
   coupImpose = 81;
-  EXPECT_EQ(R("genmove w"), "? engine chose an illegal move\n\n");
+  EXPECT_EQ(R("reg_genmove b"), "= pass\n\n");
   EXPECT_EQ(R("list_stones w"), "= B9 C9\n\n");
+  EXPECT_EQ(R("undo"), "= \n\n");
   EXPECT_EQ(R("undo"), "= \n\n");
   EXPECT_EQ(R("list_stones b"), "= A9\n\n");
 }
 
 TEST_F(ReglesTest, TheEngineClockFollowsTimeLeft) {
-  FixeChoixGtp(MoteurScripte);
+  FixeChoixMoteur(MoteurScripte);
   coupImpose = -2;
   // No time settings: the engine's own thinking time, next to nothing here.
   R("genmove b");
@@ -311,6 +316,56 @@ TEST_F(ReglesTest, TheEngineClockFollowsTimeLeft) {
   R("time_settings 0 1 0");
   R("genmove b");
   EXPECT_EQ(HorlogeNoir.Minutes, 0);
+}
+
+// A scripted end-of-game status: the white stones are dead, and so is an
+// empty point, which final_status_list must not list.
+void BlanchesMortes(const Damier& d, EnsembleIntersections& mortes) {
+  Vide(mortes);
+  Ajoute(mortes, Pt9(9, 9));
+  for (int32_t p = 0; p < NbIntersections; p++)
+    if (Couleur(d, p) == BLANC) Ajoute(mortes, p);
+}
+
+TEST_F(ReglesTest, FinalStatusListSplitsTheStonesByTheAnalysisHook) {
+  for (const char* l : {"play b C3", "play w D4", "play b E5", "play w F6"}) R(l);
+  EXPECT_EQ(R("final_status_list dead"), "= \n\n");
+  EXPECT_EQ(R("final_status_list alive"), "= F6 E5 D4 C3\n\n");
+  FixeStatutsGtp(BlanchesMortes);
+  EXPECT_EQ(R("final_status_list dead"), R("list_stones w"));
+  EXPECT_EQ(R("final_status_list ALIVE"), R("list_stones b"));
+  EXPECT_EQ(R("final_status_list seki"), "= \n\n");
+  EXPECT_EQ(R("final_status_list"), "? syntax error\n\n");
+  EXPECT_EQ(R("final_status_list dame"), "? invalid status\n\n");
+}
+
+// A long session keeps one game's trace: each new game truncates the file.
+TEST_F(ReglesTest, EachNewGameStartsANewTrace) {
+  const std::filesystem::path avant = std::filesystem::current_path();
+  const std::filesystem::path dossier =
+      std::filesystem::temp_directory_path() / ("ilvane-trace-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dossier);
+  std::filesystem::current_path(dossier);
+  auto contenu = [] {
+    std::fflush(TraceJeu());
+    std::ifstream f("game.trace");
+    return std::string(std::istreambuf_iterator<char>(f), {});
+  };
+  OuvreTraceJeu();
+  TraceSeule("partie 1\n");
+  R("clear_board");
+  TraceSeule("partie 2\n");
+  EXPECT_EQ(contenu(), "partie 2\n");
+  R("boardsize 9");
+  TraceSeule("partie 3\n");
+  EXPECT_EQ(contenu(), "partie 3\n");
+  // Without a trace file, a new game creates none.
+  FermeTraceJeu();
+  std::filesystem::remove("game.trace");
+  R("clear_board");
+  EXPECT_FALSE(std::filesystem::exists("game.trace"));
+  std::filesystem::current_path(avant);
+  std::filesystem::remove_all(dossier);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "base/chrono.h"
+#include "game/chrono.h"
 
 #include <chrono>
 #include <ctime>
