@@ -5,8 +5,8 @@
 #include "analysis/lectures_groupes.h"
 #include "analysis/liens.h"
 #include "analysis/yeux.h"
-#include "board/incremental.h"
 #include "base/trace.h"
+#include "board/incremental.h"
 #include "tactics/intersections.h"
 #include "tactics/prise.h"
 
@@ -238,7 +238,9 @@ void Renumerote() {
     travail.CouleurAncienne[g] = Groupes.Table[g].Color;
     travail.Nouveau[g] = 0;
   }
-  for (int32_t a : travail.Ancres) travail.Nouveau[Groupes.GroupeString[a]] = 1;
+  // A string left without a record (the table was full) stays in no group.
+  for (int32_t a : travail.Ancres)
+    if (Groupes.GroupeString[a] > 0) travail.Nouveau[Groupes.GroupeString[a]] = 1;
   int n = 0;
   for (int g = 1; g < Groupes.Fin; g++)
     if (travail.Nouveau[g]) travail.Nouveau[g] = ++n;
@@ -585,6 +587,7 @@ void CalculeCourse(Group& g) {
 }
 
 void Ajuste(Group& g) {
+  if (g.FFixe) return;
   if (g.VoisinEnnemiFaible && !g.Course && g.F < 0.9f) {
     const float pas = g.F < g.PlusFaibleEnnemi ? 0.1f : 0.2f;
     g.F = std::min(g.F + pas, 0.9f);
@@ -667,6 +670,7 @@ void Group::Initialise(int32_t numero, int32_t couleur) {
   ::Vide(VEtoile);
   Mort = Vivant = PeutVivre = 0;
   F = 0.0f;
+  FFixe = 0;
   Stable = 0;
 }
 
@@ -721,7 +725,7 @@ void Group::AjouteJeuPrise(const Prise* jeu) {
   for (int i = 0; i < NbJeuxPrise; i++)
     if (JeuxPrise[i]->Ancre == jeu->Ancre) return;
   if (NbJeuxPrise >= MAX_JEUX_PRISE_GROUPE) {
-    Console("Pb Group::AjouteJeuPrise\n");
+    Signale("Pb Group::AjouteJeuPrise\n");
     return;
   }
   JeuxPrise[NbJeuxPrise++] = jeu;
@@ -753,7 +757,7 @@ void InitialiseRegionsGroupes() {
     const int g = SurGoban(a) ? Groupes.GroupePoint[a] : 0;
     if (g == 0) continue;
     if (Groupes.Table[g].Color != CouleurRegion(r)) {
-      Console("Pb1 InitialiseRegionsGroupes\n");
+      Signale("Pb1 InitialiseRegionsGroupes\n");
       continue;
     }
     Ajoute(travail.Regions[g], r);
@@ -801,6 +805,7 @@ void CalculeF(Group& g) {
     if (jeu != nullptr && jeu->Prenable && !jeu->Perdu) {
       g.F = 0.5f;
       g.Mort = 0;
+      g.FFixe = 1;
       return;
     }
   }

@@ -32,9 +32,9 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/liste.h"
 #include "board/damier.h"
 #include "board/goban.h"
-#include "base/liste.h"
 
 struct Prise;
 
@@ -95,6 +95,9 @@ struct Group {
   int32_t PeutVivre = 0;  // lives if it plays first
   ListeIntersections CoupsVivre, CoupsTuer;
   float F = 0.0f;
+  // F was settled by the capture game of its one string (0.5): the neighbour
+  // adjustment leaves it.
+  int32_t FFixe = 0;
   // Written by the static values.
   int32_t Stable = 0;
   ListeIntersections CoupsStables;

@@ -1,7 +1,7 @@
 #include "analysis/liens.h"
 
-#include "board/incremental.h"
 #include "base/trace.h"
+#include "board/incremental.h"
 
 EtatLiens Liens;
 

@@ -80,29 +80,35 @@ void ClassePourCouleur(int32_t p, int c, int nAmi, int nHostile, int dAmi, int d
 
 // Steps 2 to 4 at p: points that hold a stone keeping its colour on the
 // static-life board are not eye points; the others are examined for each
-// colour that encloses them.
+// colour that encloses them. A diagonal is good for c when it is enclosed by c
+// or holds c on the static-life board, else hostile when it is enclosed by or
+// holds the other colour, else open when it is empty. Each colour reads the
+// diagonals from its own side, so that a point enclosed by both colours is
+// good for the colour examined, whichever it is (read from colour 1's side for
+// both, such a point would help colour 1 and count against colour 2).
 void ClassePoint(int32_t p) {
   const int ici = Couleur(DamierIncremental, p);
   if (ici != VIDE && Couleur(VieStatique.DamierVieStatique, p) == ici) return;
   if (!CartesEnclos.EnclosAmi[p] && !CartesEnclos.EnclosEnnemi[p]) return;
-  int n[3] = {0, 0, 0};  // enclosed neighbours, by colour
-  for (int32_t q : Voisins[p]) {
-    if (CartesEnclos.EnclosAmi[q]) n[1]++;
-    if (CartesEnclos.EnclosEnnemi[q]) n[2]++;
-  }
-  int d[3] = {0, 0, 0};  // diagonals good for colour 1, for colour 2, empty (index 0)
-  for (int32_t q : Diagonales[p]) {
-    const int s = Couleur(VieStatique.DamierVieStatique, q);
-    if (CartesEnclos.EnclosAmi[q] || s == 1)
-      d[1]++;
-    else if (CartesEnclos.EnclosEnnemi[q] || s == 2)
-      d[2]++;
-    else if (s == VIDE)
-      d[0]++;
-  }
   for (int c = 1; c <= 2; c++) {
+    if (!EnclosDe(c)[p]) continue;
     const int a = Adversaire(c);
-    if (EnclosDe(c)[p]) ClassePourCouleur(p, c, n[c], n[a], d[c], d[a], d[0]);
+    int nAmi = 0, nHostile = 0;
+    for (int32_t q : Voisins[p]) {
+      nAmi += EnclosDe(c)[q] ? 1 : 0;
+      nHostile += EnclosDe(a)[q] ? 1 : 0;
+    }
+    int dAmi = 0, dHostile = 0, dVide = 0;
+    for (int32_t q : Diagonales[p]) {
+      const int s = Couleur(VieStatique.DamierVieStatique, q);
+      if (EnclosDe(c)[q] || s == c)
+        dAmi++;
+      else if (EnclosDe(a)[q] || s == a)
+        dHostile++;
+      else if (s == VIDE)
+        dVide++;
+    }
+    ClassePourCouleur(p, c, nAmi, nHostile, dAmi, dHostile, dVide);
   }
 }
 
@@ -120,14 +126,12 @@ void VoisinsFaux(int32_t p) {
   }
 }
 
-// Step 6 for colour c at p: a sure eye point next to false eyes becomes
-// possible (one false neighbour) or nothing (two); its single empty
-// neighbour is its vital move; and a friendly two-liberty string next to it
-// makes the string's other liberty only possible.
+// Step 6 for colour c at p, a sure eye point with an empty neighbour: next to
+// false eyes it becomes possible (one false neighbour) or nothing (two); its
+// single empty neighbour is its vital move.
 void RevoitPointSur(int32_t p, int c) {
   PointsOeil& e = PointsOeilChen;
   const int vides = NombreVoisinsVides(p);
-  if (!e.Sur[c][p] || vides < 1) return;
   const int t = e.VoisinsFauxOccupes[p].Nombre + e.VoisinsFauxVides[p].Nombre;
   if (t >= 1) {
     e.Sur[c][p] = 0;
@@ -147,7 +151,13 @@ void RevoitPointSur(int32_t p, int c) {
       }
     }
   }
-  if (vides < 2) return;
+}
+
+// The end of step 6 for a sure eye point p of c with two empty neighbours or
+// more: a friendly string next to it with two liberties makes its other
+// liberty only possible (one enemy move there puts the string in atari).
+void DegradeAutreLiberte(int32_t p, int c) {
+  PointsOeil& e = PointsOeilChen;
   for (int32_t n : Voisins[p]) {
     if (Couleur(DamierIncremental, n) != c) continue;
     const String* s = StringIntersection[n];
@@ -160,13 +170,35 @@ void RevoitPointSur(int32_t p, int c) {
   }
 }
 
+// Step 6 over the board. The points it starts from are the sure eye points as
+// step 5 left them, and the other liberties are degraded after every point is
+// revised: when both liberties of a friendly two-liberty string are sure eye
+// points, both become possible, whatever the orientation of the board (taken
+// one point at a time in index order, the first would keep the second from
+// degrading it).
+void RevoitPointsSurs() {
+  PointsOeil& e = PointsOeilChen;
+  static bool depart[3][NB_INTERSECTIONS_MAX];
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    Vide(e.CoupsVitaux[p]);
+    for (int c = 1; c <= 2; c++) {
+      depart[c][p] = e.Sur[c][p] && NombreVoisinsVides(p) >= 1;
+      if (depart[c][p]) RevoitPointSur(p, c);
+    }
+  }
+  for (int32_t p = 0; p < NbIntersections; p++)
+    for (int c = 1; c <= 2; c++)
+      if (depart[c][p] && NombreVoisinsVides(p) >= 2) DegradeAutreLiberte(p, c);
+}
+
 // An eye of c at p for the eye table, anchored on the string of the last
 // neighbour of p that holds c on both boards, in the 3x3 window around p
 // (clipped to the board).
 void AjouteOeilPoint(int32_t p, int c, int sur, const CoupsPointOeil& coups) {
   int32_t pierre = -1;
   for (int32_t q : Voisins[p])
-    if (Couleur(DamierIncremental, q) == c && Couleur(VieStatique.DamierVieStatique, q) == c) pierre = q;
+    if (Couleur(DamierIncremental, q) == c && Couleur(VieStatique.DamierVieStatique, q) == c)
+      pierre = q;
   if (pierre < 0) return;
   const String* s = StringIntersection[pierre];
   const int32_t ancre = s ? s->Ancre : pierre;
@@ -231,11 +263,7 @@ void CalculeOeilsChen() {
   ReinitialisePointsOeil();
   for (int32_t p = 0; p < NbIntersections; p++) ClassePoint(p);
   for (int32_t p = 0; p < NbIntersections; p++) VoisinsFaux(p);
-  for (int32_t p = 0; p < NbIntersections; p++) {
-    Vide(PointsOeilChen.CoupsVitaux[p]);
-    RevoitPointSur(p, 1);
-    RevoitPointSur(p, 2);
-  }
+  RevoitPointsSurs();
   AjouteOeilsPoints();
 }
 

@@ -21,8 +21,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "board/goban.h"
 #include "base/liste.h"
+#include "board/goban.h"
 
 // Room of a per-point move list.
 inline constexpr int MAX_COUPS_POINT_OEIL = 9;
@@ -66,7 +66,8 @@ inline int32_t (&OeilSurFermeEnnemi)[NB_INTERSECTIONS_MAX] = PointsOeilChen.SurF
 inline int32_t (&OeilUnCoupAmi)[NB_INTERSECTIONS_MAX] = PointsOeilChen.UnCoup[1];
 inline int32_t (&OeilUnCoupEnnemi)[NB_INTERSECTIONS_MAX] = PointsOeilChen.UnCoup[2];
 inline CoupsPointOeil (&CoupsOeilUnCoupAmi)[NB_INTERSECTIONS_MAX] = PointsOeilChen.CoupsUnCoup[1];
-inline CoupsPointOeil (&CoupsOeilUnCoupEnnemi)[NB_INTERSECTIONS_MAX] = PointsOeilChen.CoupsUnCoup[2];
+inline CoupsPointOeil (&CoupsOeilUnCoupEnnemi)[NB_INTERSECTIONS_MAX] =
+    PointsOeilChen.CoupsUnCoup[2];
 inline CoupsPointOeil (&CoupsVitaux)[NB_INTERSECTIONS_MAX] = PointsOeilChen.CoupsVitaux;
 inline Liste<4> (&VoisinsFauxOccupes)[NB_INTERSECTIONS_MAX] = PointsOeilChen.VoisinsFauxOccupes;
 inline Liste<4> (&VoisinsFauxVides)[NB_INTERSECTIONS_MAX] = PointsOeilChen.VoisinsFauxVides;

@@ -4,8 +4,8 @@
 #include "analysis/pointsoeil.h"
 #include "analysis/viestatique.h"
 #include "analysis/yeux.h"
-#include "board/incremental.h"
 #include "base/trace.h"
+#include "board/incremental.h"
 
 TableRegions RegionsChen;
 
@@ -64,9 +64,13 @@ void Nouvelle(RegionChen& r, int c) {
 }
 
 // AffecteRegionRecursif(r, p): floods r from p through the eye space of its
-// colour, and moves the anchor to any smaller living stone of the colour that
-// a visited point holds or touches (diagonals included). Answers 1 when a
-// point of the eye space moved the anchor, here or deeper.
+// colour, and lowers the anchor to the smallest living stone of the colour
+// that a visited point holds or touches (diagonals included). Answers 1 when
+// some point of the eye space reached from p touches such a stone.
+// The answer does not depend on the order of the visit: a region is kept
+// whether or not a point outside the space happened to lower the anchor first
+// (taken literally, "this call lowered the anchor" would keep a region in one
+// orientation of the board and drop it in its mirror image).
 int AffecteRegionRecursif(RegionChen& r, int32_t p) {
   const int c = r.Couleur;
   if (Contient(Travail.Visites, p)) return 0;
@@ -75,12 +79,12 @@ int AffecteRegionRecursif(RegionChen& r, int32_t p) {
   int resultat = 0;
   if (Couleur(DamierIncremental, p) != c) {
     for (int32_t q : Voisins8[p])
-      if (PierreVivante(q, c) && q < r.A) {
-        r.A = q;
+      if (PierreVivante(q, c)) {
+        if (q < r.A) r.A = q;
         resultat = 1;
       }
-  } else if (PierreVivante(p, c) && p < r.A) {
-    r.A = p;
+  } else if (PierreVivante(p, c)) {
+    if (p < r.A) r.A = p;
     resultat = 1;
   }
   if (!EspaceDe(c)[p]) return 0;
@@ -130,7 +134,8 @@ void Proprietes(RegionChen& r) {
       if (ici == c && StringIntersection[q] != nullptr) {
         const int32_t ancre = StringIntersection[q]->Ancre;
         AjouteSiAbsent(r.StringsAdjacentes, ancre);
-        if (VieStatique.MarquesVieStatique[q] == MARQUE_PRENABLE) AjouteSiAbsent(r.StringsEtoile, ancre);
+        if (VieStatique.MarquesVieStatique[q] == MARQUE_PRENABLE)
+          AjouteSiAbsent(r.StringsEtoile, ancre);
       }
     }
     for (int32_t d : Diagonales[p]) {
@@ -211,6 +216,20 @@ void Formes(RegionChen& r, const ListeIntersections& l, const EnsembleIntersecti
       if (Coin[e] && VoisinsDans(e, s) >= 2) r.FormeCoin = 1;
 }
 
+// The liberties of the wall: those of the weakest living string of the
+// region's colour touching it, diagonals included, or of the string at the
+// anchor when none does. (The string at "A" alone would be the string of the
+// smallest point, which changes with the orientation of the board when
+// several strings surround the region.)
+int LibertesMur(const RegionChen& r) {
+  int libertes = -1;
+  for (int32_t p : r.Points)
+    for (int32_t q : Voisins8[p])
+      if (PierreVivante(q, r.Couleur) && (libertes < 0 || LibertesString(q) < libertes))
+        libertes = LibertesString(q);
+  return libertes < 0 ? LibertesString(r.A) : libertes;
+}
+
 // The perimeter rule: the eyes of a solid eye space l (set s) from its
 // perimeter and shape; u is the one-move eye map of the region's colour.
 void ReglePerimetre(RegionChen& r, const ListeIntersections& l, const EnsembleIntersections& s,
@@ -244,11 +263,11 @@ void ReglePerimetre(RegionChen& r, const ListeIntersections& l, const EnsembleIn
   } else if (p == 9) {
     r.YA = 2;
     r.YE = r.Carre ? 1 : 2;
-    if (!r.Carre && ((r.FormeCoin && LibertesString(r.A) < 5) || etoile)) r.YE = 1;
+    if (!r.Carre && ((r.FormeCoin && LibertesMur(r) < 5) || etoile)) r.YE = 1;
   } else {
     r.YA = 2;
     r.YE = 2;
-    if ((p == 10 && r.FormeCoin && LibertesString(r.A) < 6) || etoile) r.YE = 1;
+    if ((p == 10 && r.FormeCoin && LibertesMur(r) < 6) || etoile) r.YE = 1;
   }
 }
 
@@ -364,6 +383,14 @@ void AjouteOeilRegion(const RegionChen& r) {
   AjouteOeil(oeil);
 }
 
+// A region of colour c seeded at p, kept when its flood answers 1.
+void Seme(int32_t p, int c) {
+  RegionChen& r = RegionsChen.Regions[RegionsChen.Nombre];
+  Nouvelle(r, c);
+  Vide(Travail.Visites);
+  if (AffecteRegionRecursif(r, p)) RegionsChen.Nombre++;
+}
+
 }  // namespace
 
 void ReinitialiseRegions() {
@@ -372,6 +399,9 @@ void ReinitialiseRegions() {
   Vide(Travail.Visites);
 }
 
+// A point in the eye space of both colours seeds a region of each: seeding
+// colour 2 only where colour 1 did not would give a point that both colours
+// enclose to colour 1 alone, and its owner would change with the colours.
 void CalculRegionsYeuxChen() {
   ReinitialiseRegions();
   for (int32_t p = 0; p < NbIntersections; p++) {
@@ -379,16 +409,10 @@ void CalculRegionsYeuxChen() {
       Signale("Pb CalculRegionsYeuxChen MAX_REGIONS\n");
       continue;
     }
-    int c = 0;
-    if (CartesEnclos.EspaceOeilAmi[p] && !Contient(Travail.Prises[1], p))
-      c = 1;
-    else if (CartesEnclos.EspaceOeilEnnemi[p] && !Contient(Travail.Prises[2], p))
-      c = 2;
-    if (c == 0) continue;
-    RegionChen& r = RegionsChen.Regions[RegionsChen.Nombre];
-    Nouvelle(r, c);
-    Vide(Travail.Visites);
-    if (AffecteRegionRecursif(r, p)) RegionsChen.Nombre++;
+    if (CartesEnclos.EspaceOeilAmi[p] && !Contient(Travail.Prises[1], p)) Seme(p, 1);
+    if (RegionsChen.Nombre < MAX_REGIONS && CartesEnclos.EspaceOeilEnnemi[p] &&
+        !Contient(Travail.Prises[2], p))
+      Seme(p, 2);
   }
   for (int i = 0; i < RegionsChen.Nombre; i++) {
     RegionChen& r = RegionsChen.Regions[i];

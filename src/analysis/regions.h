@@ -24,9 +24,9 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/liste.h"
 #include "board/damier.h"
 #include "board/goban.h"
-#include "base/liste.h"
 
 inline constexpr int MAX_REGIONS = 100;
 inline constexpr int MAX_INTERSECTIONS_REGIONS = NB_INTERSECTIONS_MAX;
@@ -54,10 +54,10 @@ struct RegionChen {
   ListeIntersections StringsAdjacentes;
   // Those touched at a stone marked '*' (capturable but can be saved).
   ListeIntersections StringsEtoile;
-  int32_t Coin = 0;        // touches a corner
-  int32_t Bord = 0;        // touches the edge and no corner
-  int32_t Interieur = 1;   // touches neither
-  int32_t Carre = 0;       // shape flags of the last list examined
+  int32_t Coin = 0;       // touches a corner
+  int32_t Bord = 0;       // touches the edge and no corner
+  int32_t Interieur = 1;  // touches neither
+  int32_t Carre = 0;      // shape flags of the last list examined
   int32_t Ligne = 0;
   int32_t FormeCoin = 0;
   ListeIntersections OeilSur;  // sure eye points of the region's colour

@@ -40,9 +40,9 @@
 #include <cstdint>
 
 #include "analysis/influence.h"
+#include "base/liste.h"
 #include "board/damier.h"
 #include "board/goban.h"
-#include "base/liste.h"
 
 inline constexpr int MAX_EXTENSIONS = 4;
 inline constexpr int MAX_STRINGS_ATTEINTES = 49;

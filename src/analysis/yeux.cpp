@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "base/trace.h"
 #include "board/incremental.h"
 #include "board/libertes.h"
-#include "base/trace.h"
-#include "rules/buts.h"
 #include "rules/codes.h"
+#include "rules/motifs.h"
 #include "rules/regle.h"
 #include "tactics/rapide.h"
 
@@ -156,13 +156,17 @@ void AjouteOeilRegle(const MatchedRule& r, int couleur) {
 
 }  // namespace
 
+// One whole-board match is all the stage needs: registering the goal for
+// incremental matching (StartMatching, StopMatching) would build and drop the
+// per-point window index twice for nothing, two thirds of the stage's time.
+// The matches, and the records given back to the pool at the end, are the same.
 void InitialiseYeuxPatterns(int couleur) {
   if (couleur != 1 && couleur != 2) return;
-  StartMatching(couleur, GoalKind::Oeil);
-  const MatchedRules& s = MatchedRulesOeil;
+  MatchBoardBothTypes(couleur, GoalKind::Oeil);
+  MatchedRules& s = MatchedRulesOeil;
   for (int i = 0; i < s.NbGRules; i++) AjouteOeilRegle(*s.GRules[i], couleur);
   for (int i = 0; i < s.NbGiRules; i++) AjouteOeilRegle(*s.GiRules[i], couleur);
-  StopMatching(couleur, GoalKind::Oeil);
+  ClearMatchedRules(s);
 }
 
 const TableYeux& TableDesYeux() {
@@ -171,6 +175,19 @@ const TableYeux& TableDesYeux() {
 
 int NombreYeuxValides() {
   return etat.Table.NombreYeuxValides;
+}
+
+void EcritYeux(std::FILE* f, const TableYeux& t) {
+  std::fprintf(f, "NombreYeuxValides %d\n", t.NombreYeuxValides);
+  for (int i = 0; i < t.NombreYeuxValides; i++) {
+    const Oeil& e = t.Yeux[i];
+    std::fprintf(f, "%d: couleur %d fenetre %d %d %dx%d ancre %d sur %d regle %d atteindre", i,
+                 e.Couleur, e.x, e.y, e.w, e.h, e.Ancre, e.Sur, e.DeRegle);
+    for (int32_t m : e.CoupsAtteindre) std::fprintf(f, " %d", m);
+    std::fprintf(f, " empecher");
+    for (int32_t m : e.CoupsEmpecher) std::fprintf(f, " %d", m);
+    std::fprintf(f, "\n");
+  }
 }
 
 void ReinitialiseYeux() {

@@ -16,9 +16,10 @@
 // in conflict are merged on insertion instead of being counted twice.
 
 #include <cstdint>
+#include <cstdio>
 
-#include "board/goban.h"
 #include "base/liste.h"
+#include "board/goban.h"
 
 inline constexpr int NOMBRE_YEUX_MAX = 120;
 // Room of the move lists of an eye.
@@ -30,7 +31,7 @@ struct Oeil {
   int32_t Couleur = 0;  // whose eye it is
   // Top-left point (column, row) and extent of the window it was found in.
   int32_t x = 0, y = 0, w = 0, h = 0;
-  int32_t Ancre = 0;  // anchor of the string holding the rule's first concerned point
+  int32_t Ancre = 0;           // anchor of the string holding the rule's first concerned point
   CoupsOeil CoupsAtteindre{};  // moves that make the eye
   CoupsOeil CoupsEmpecher{};   // moves that spoil it
   int32_t Sur = 0;             // 1: the eye exists now; 0: it is only possible
@@ -64,7 +65,9 @@ int YeuxEnConflit(const Oeil& a, const Oeil& b);
 // with no eye of the table and returns 1. Otherwise merges it into the eyes it
 // conflicts with (a possible eye takes a rule eye's moves, a sure eye replaces
 // a possible one) and returns 0. A full table reports
-// "Erreur NOMBRE_YEUX_MAX AjouteOeil" and drops the eye (0).
+// "Erreur NOMBRE_YEUX_MAX AjouteOeil" and drops the eye (0); a move that finds
+// no room in a merged list is reported ("Pb AjouteOeil MAX_COUPS_OEIL <move>")
+// and dropped.
 int AjouteOeil(TableYeux& table, const Oeil& oeil);
 // The same on the analysis's eye table.
 int AjouteOeil(const Oeil& oeil);
@@ -73,7 +76,11 @@ int AjouteOeil(const Oeil& oeil);
 // colour 1, then for colour 2.
 void InitialiseYeux();
 // Matches the eye rules for the colour on the whole board and adds an eye for
-// every G record (sure), then every GI record (possible, with its moves).
+// every G record (sure), then every GI record (possible, with its moves), named
+// by the string of the record's first concerned point. A record whose point is
+// empty ("Pb1"), has no string ("Pb2") or holds a stone of the other colour
+// ("Pb3 InitialiseYeuxPatterns <point>") is reported and skipped. The matched
+// records go back to the pool; incremental matching is left as it was.
 void InitialiseYeuxPatterns(int couleur);
 
 // ---------------------------------------------------------------------------
@@ -125,6 +132,12 @@ inline VueYeux YeuxDeCouleur(int couleur, const TableYeux& t = TableDesYeux()) {
 inline VueYeux YeuxDeString(int32_t ancre, const TableYeux& t = TableDesYeux()) {
   return VueYeux(t, VueYeux::Filtre::Ancre, ancre);
 }
+
+// A picture of a table for the trace and the debug commands: the count, then
+// one line per eye, for instance
+//   NombreYeuxValides 1
+//   0: couleur 1 fenetre 4 2 4x3 ancre 13 sur 0 regle 1 atteindre 14 empecher 14 22
+void EcritYeux(std::FILE* f, const TableYeux& t);
 
 // Empties the analysis's eye table (for tests).
 void ReinitialiseYeux();

@@ -1,8 +1,8 @@
 #include "tactics/oeil.h"
 
+#include "base/trace.h"
 #include "board/incremental.h"
 #include "board/libertes.h"
-#include "base/trace.h"
 
 namespace {
 
@@ -101,10 +101,17 @@ bool EstOeil(int32_t p, int c, EnsembleListe& region) {
   }
   bool oeil = false;
   switch (Voisins[p].Nombre) {
-    case 4: oeil = bonnes >= 3 || (bonnes == 2 && ouvertes == 2); break;
-    case 3: oeil = bonnes == 2; break;
-    case 2: oeil = bonnes == 1; break;
-    default: break;
+    case 4:
+      oeil = bonnes >= 3 || (bonnes == 2 && ouvertes == 2);
+      break;
+    case 3:
+      oeil = bonnes == 2;
+      break;
+    case 2:
+      oeil = bonnes == 1;
+      break;
+    default:
+      break;
   }
   if (oeil) AjouteAlentours(region, p);
   return oeil;

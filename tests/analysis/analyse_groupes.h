@@ -35,12 +35,13 @@ inline void ReinitialiseAnalyseGroupes() {
   ReinitialiseValeurs();
 }
 
-// The full pipeline on the incremental board as it stands. The eye table, the
-// eye points and the regions are run here until the pipeline calls them.
+// The full pipeline on the incremental board as it stands.
 inline void AnalyseAvantGroupes() {
   AnalyseComplete();
+  // The eye table is not a stage of the pipeline yet: filled here, then the
+  // static life again, whose eye regions add their eyes to it.
   InitialiseYeux();
-  CalculeYeuxEtRegionsChen();
+  ExecuteEtape(ETAPE_VIE_STATIQUE);
 }
 
 inline void AnalyseGroupes(const Damier& d) {

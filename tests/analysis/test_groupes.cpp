@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <set>
@@ -19,15 +20,44 @@ class GroupesTest : public ::testing::Test {
   void SetUp() override { ReinitialiseAnalyseGroupes(); }
 };
 
+// Groups whose eye count depends on the board's orientation: an eye region
+// goes to the group of its anchor, a smallest stone, so a region that touches
+// several groups of its colour (or whose anchor lies in another group) changes
+// hands when the board turns. Those groups and
+// their neighbours (which read their estimate) are left out of the symmetry
+// checks.
+std::set<int> GroupesAmbigus() {
+  std::set<int> ambigus;
+  for (const RegionChen& r : RegionsChen) {
+    std::set<int> touches;
+    for (int32_t p : r.Points)
+      for (int32_t q : Voisins8[p])
+        if (Couleur(DamierIncremental, q) == r.Couleur && Groupes.GroupePoint[q])
+          touches.insert(Groupes.GroupePoint[q]);
+    if (SurGoban(r.A) && Groupes.GroupePoint[r.A]) touches.insert(Groupes.GroupePoint[r.A]);
+    if (touches.size() > 1) ambigus.insert(touches.begin(), touches.end());
+  }
+  std::set<int> r = ambigus;
+  for (int g : ambigus)
+    for (int32_t v : GroupeDe(g).Adjacents) r.insert(v);
+  return r;
+}
+
 // The description of the group of each stone, by point: what must not change
 // when the board is turned or the colours swapped. The group's number is left
 // out (it follows the anchors' order), its partition is kept as the smallest
-// stone of the group.
+// stone of the group. Groups whose eye count depends on the orientation are
+// described as "?".
 std::vector<std::string> StatutsParPoint(bool couleursEchangees) {
+  const std::set<int> ambigus = GroupesAmbigus();
   std::vector<std::string> r(NbIntersections);
   for (int32_t p = 0; p < NbIntersections; p++) {
     const int n = Groupes.GroupePoint[p];
     if (n == 0) continue;
+    if (ambigus.count(n)) {
+      r[p] = "?";
+      continue;
+    }
     const Group& g = GroupeDe(n);
     int32_t plusPetite = NB_INTERSECTIONS_MAX;
     for (int32_t a : g.Ch) plusPetite = std::min(plusPetite, a);
@@ -38,6 +68,24 @@ std::vector<std::string> StatutsParPoint(bool couleursEchangees) {
       << g.IM << " PP" << g.PP.Nombre << " P*" << g.PEtoile.Nombre << " adj" << g.Adjacents.Nombre
       << " E" << g.Enferme << g.Sorti << g.Sortable << g.Perdu << " T" << g.T.Nombre << " YC"
       << g.YC.Nombre << " YRG" << g.YRG << " first" << plusPetite << " IP" << g.IP.Nombre;
+    r[p] = o.str();
+  }
+  return r;
+}
+
+// What the groups read of the earlier stages, point by point: the territory
+// map, the enclosure, the eye points and the eye regions. The symmetry checks
+// compare the groups only where these agree.
+std::vector<std::string> EntreesParPoint() {
+  std::vector<std::string> r(NbIntersections);
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    std::ostringstream o;
+    o << static_cast<char>(InfluenceAnalyse.CarteTerritoire[p]) << CartesEnclos.EnclosAmi[p]
+      << CartesEnclos.EnclosEnnemi[p];
+    for (int c = 1; c <= 2; c++)
+      o << PointsOeilChen.Sur[c][p] << PointsOeilChen.Possible[c][p] << PointsOeilChen.UnCoup[c][p];
+    for (const RegionChen& reg : RegionsChen)
+      if (Contient(reg.EnsemblePoints, p)) o << " R" << reg.Couleur << reg.YA << reg.YE;
     r[p] = o.str();
   }
   return r;
@@ -87,7 +135,19 @@ void VerifieInvariants() {
       for (int32_t q : Voisins[p]) touche = touche || Groupes.GroupePoint[q] == n;
       EXPECT_TRUE(touche) << "IP " << p << " of group " << n;
     }
-    for (int32_t q : g.Adherence) EXPECT_EQ(Couleur(DamierIncremental, q), VIDE);
+    // An adherent point is empty and reached by a string of the group through a
+    // record that still describes the board.
+    for (int32_t q : g.Adherence) {
+      EXPECT_EQ(Couleur(DamierIncremental, q), VIDE);
+      bool atteint = false;
+      for (int k = 0; k < Liens.NbIndexVide[q]; k++) {
+        const LienVide& l = Liens.LiensVides[Liens.IndexVide[q][k]];
+        const String* s = StringIntersection[l.Ancre];
+        atteint = atteint || (s && s->Ancre == l.Ancre && s->Color == l.Couleur &&
+                              Groupes.GroupeString[l.Ancre] == n);
+      }
+      EXPECT_TRUE(atteint) << "adherent point " << q << " of group " << n;
+    }
     for (int32_t m : g.Adjacents) {
       EXPECT_TRUE(m >= 1 && m <= NombreGroupes() && m != n);
       EXPECT_TRUE(Contient(GroupeDe(m).Adjacents, n)) << "adjacency not symmetric";
@@ -124,6 +184,7 @@ std::string EchangeCouleurs(const std::string& points) {
 // Seeded random positions: invariants, the board left as it was, the same
 // statuses in the eight orientations and with the colours swapped.
 TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
+  int comparees = 0, entreesDifferentes = 0;
   for (uint32_t graine = 1; graine <= 24; graine++) {
     const int coups = 20 + static_cast<int>(graine % 4) * 15;
     const Damier d = PositionAleatoire(9, graine, coups);
@@ -139,8 +200,7 @@ TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
     VerifieInvariants();
     const std::vector<std::string> reference = StatutsParPoint(false);
     const std::string image = ImageGroupes();
-    std::vector<int32_t> territoire(InfluenceAnalyse.CarteTerritoire,
-                                    InfluenceAnalyse.CarteTerritoire + 81);
+    const std::vector<std::string> entrees = EntreesParPoint();
 
     // The short form on the same position gives the same groups.
     FormeGroupesCourte();
@@ -149,17 +209,23 @@ TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
     AnalyseGroupes(EchangeCouleurs(points));
     EXPECT_EQ(StatutsParPoint(true), reference) << "colours swapped";
 
-    // The territory map's passes go in index order, so turning the board can
-    // change it: the groups of a turned board read the turned map.
+    // Turned, the same statuses, wherever the earlier stages gave the turned
+    // board the same inputs (they are checked by their own tests).
     for (int k = 1; k < 8; k++) {
       AnalyseGroupes(DiagrammeOriente(points, k));
+      const std::vector<std::string> tourne = StatutsParPoint(false);
+      const std::vector<std::string> entreesTournees = EntreesParPoint();
+      bool memesEntrees = true;
       for (int y = 1; y <= 9; y++)
         for (int x = 1; x <= 9; x++) {
           const Coord c = Oriente({x, y}, k, 9);
-          InfluenceAnalyse.CarteTerritoire[Pt(c.x, c.y)] = territoire[Pt(x, y)];
+          memesEntrees = memesEntrees && entreesTournees[Pt(c.x, c.y)] == entrees[Pt(x, y)];
         }
-      FormeGroupes();
-      const std::vector<std::string> tourne = StatutsParPoint(false);
+      if (!memesEntrees) {
+        entreesDifferentes++;
+        continue;
+      }
+      comparees++;
       for (int y = 1; y <= 9; y++)
         for (int x = 1; x <= 9; x++) {
           const Coord c = Oriente({x, y}, k, 9);
@@ -169,9 +235,227 @@ TEST_F(GroupesTest, InvariantsSurPositionsAleatoires) {
           // would be lost and that touches two groups goes to the last in a
           // fixed order of the neighbours, so "IP" is left out here too.
           auto sans = [](const std::string& s) { return s.substr(0, s.find(" first")); };
+          if (tourne[q] == "?" || reference[p] == "?") continue;
           EXPECT_EQ(sans(tourne[q]), sans(reference[p])) << "orientation " << k << " point " << p;
         }
     }
+  }
+  std::printf("orientations compared: %d, left out (earlier stages differ): %d\n", comparees,
+              entreesDifferentes);
+  EXPECT_GE(comparees, 24 * 7 / 2) << "too few orientations compared";
+}
+
+const char* const Course = R"(
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  . . . . . . . . .
+  O O O O O O O . .
+  @ @ @ @ @ O . . .
+  . O O O . . . . .)";
+
+// The printer, byte for byte: the counts, the optional fields only when not
+// zero, the flags, "Att" and "Def" only for an unsettled group, F with two
+// decimals.
+TEST_F(GroupesTest, ImprimeGroupe) {
+  InitialiseGoban(9);
+  Group g;
+  g.Initialise(3, 2);
+  for (int32_t a : {10, 12}) Ajoute(g.Ch, a);
+  for (int32_t p : {1, 2, 3}) Ajoute(g.T, p);
+  Ajoute(g.YC, 4);
+  g.YRG = 1;
+  g.YREtoile = 2;
+  Ajoute(g.PEtoile, 30);
+  for (int32_t p : {5, 6}) g.L.Ajoute(p);
+  g.L2.Ajoute(7);
+  g.V = 12;
+  g.IM = 20;
+  g.Enferme = g.Sortable = 1;
+  Ajoute(g.Att, 40);
+  Ajoute(g.Def, 41);
+  Ajoute(g.Def, 42);
+  g.F = 0.45f;
+  EXPECT_EQ(Ecrit([&](std::FILE* f) { ImprimeGroupe(f, g); }),
+            " 3, ENNEMI , Ch 10 12 T 3 , YC 1 , YP 0 , YRG 1 , YR* 2 , P* 1 , L 2 , L2 1 , L4 0 , "
+            "V 12 , IM 20 ,Enferme,Sortable, Att 40 Def 41 42 F 0.45 ,\n");
+  g.Initialise(1, 1);
+  Ajoute(g.Ch, 0);
+  Ajoute(g.Att, 40);
+  g.Mort = 1;
+  EXPECT_EQ(Ecrit([&](std::FILE* f) { ImprimeGroupe(f, g); }),
+            " 1, AMI , Ch 0 T 0 , YC 0 , YP 0 , L 0 , L2 0 , L4 0 , V 0 , IM 0 ,Mort, F 0.00 ,\n");
+}
+
+// Sure connections merge strings; a non-transitive triple keeps its two ends
+// apart and lists both their groups for the pivot. A pivot in more triples
+// than its list holds reports the overflow and keeps four.
+TEST_F(GroupesTest, ConnexionsSuresEtNonTransitives) {
+  const char* diagramme = R"(
+    . . . . . . . . .
+    . @ . @ . @ . . .
+    . . . . . . . . .
+    . . . @ . . . . .
+    . . . . . . . . .
+    . @ . . . @ . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .)";
+  InitialiseDamierIncremental(DamierDe(diagramme));
+  AnalyseAvantGroupes();
+  const int32_t a = Pt(2, 2), b = Pt(4, 2), c = Pt(6, 2), pivot = Pt(4, 4);
+  Liens.Connexions[Liens.NbConnexions++] = {1, a, b, 1, 1};
+  FormeGroupes();
+  EXPECT_EQ(Groupes.GroupePoint[a], Groupes.GroupePoint[b]);
+  EXPECT_NE(Groupes.GroupePoint[a], Groupes.GroupePoint[c]);
+
+  Liens.NbConnexions = 0;
+  Liens.Connexions[Liens.NbConnexions++] = {1, b, pivot, 1, 1};
+  Liens.Connexions[Liens.NbConnexions++] = {1, c, pivot, 1, 1};
+  Liens.Triples[Liens.NbTriples++] = {pivot, b, c};
+  FormeGroupes();
+  EXPECT_NE(Groupes.GroupePoint[b], Groupes.GroupePoint[c]);
+  const auto& liste = Groupes.GroupesString[pivot];
+  EXPECT_TRUE(Contient(liste, Groupes.GroupePoint[b]) && Contient(liste, Groupes.GroupePoint[c]));
+  VerifieInvariants();
+
+  Liens.Triples[Liens.NbTriples++] = {pivot, Pt(2, 6), Pt(6, 6)};
+  Liens.Triples[Liens.NbTriples++] = {pivot, a, Pt(2, 6)};
+  CaptureErreurs erreurs;
+  FormeGroupes();
+  EXPECT_EQ(Groupes.GroupesString[pivot].Nombre, MAX_GROUPES_STRING);
+  EXPECT_NE(erreurs.Texte().find("Pb MAX_GROUPES_STRING"), std::string::npos);
+}
+
+// After a trial capture the records of the connections to empty points made
+// on the analysed position still name the captured string: the short form
+// skips them, and no group takes the captured string's points.
+TEST_F(GroupesTest, FormeCourteApresPrise) {
+  AnalyseGroupes(Course);
+  Liens.LiensVidesCalcules = 1;  // the records of the full form stay, as the real stage's do
+  // A point two steps away that the string of colour 1 reached, as the search
+  // of the connections to empty points finds them.
+  ASSERT_TRUE(AjouteLienVide({1, Pt(1, 8), Pt(7, 9), 1}));
+  const int nbAvant = Liens.NbLiensVides;
+  ASSERT_GT(nbAvant, 0);
+  {
+    CoupTemporaire coup(Pt(5, 9), 2);
+    CoupTemporaire prise(Pt(1, 9), 2);  // captures the string of colour 1
+    ASSERT_TRUE(coup && prise);
+    ASSERT_EQ(StringIntersection[Pt(1, 8)], nullptr);
+    AnalyseCourte();
+    FormeGroupesCourte();
+    EXPECT_EQ(Liens.NbLiensVides, nbAvant);
+    VerifieInvariants();
+    // No stone of colour 1 is left: nothing it reached may count any more.
+    for (int n = 1; n <= NombreGroupes(); n++) {
+      EXPECT_EQ(GroupeDe(n).Color, 2);
+      EXPECT_EQ(GroupeDe(n).PointsContestes.Nombre, 0) << "group " << n;
+    }
+    for (int32_t p = 0; p < NbIntersections; p++) EXPECT_NE(Groupes.Classe[p], 3) << p;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Known statuses, kept as data.
+
+struct Attendu {
+  bool echecConnu = false;
+  std::string ligne;
+  std::vector<std::string> mots;
+};
+
+struct Probleme {
+  std::string nom;
+  std::string diagramme;
+  std::vector<Attendu> attendus;
+};
+
+std::vector<Probleme> LitProblemes(const std::string& chemin) {
+  std::ifstream f(chemin);
+  std::vector<Probleme> r;
+  std::string ligne;
+  while (std::getline(f, ligne)) {
+    if (ligne.empty() || ligne[0] == '#') continue;
+    std::istringstream in(ligne);
+    std::string mot;
+    in >> mot;
+    if (mot == "probleme") {
+      r.push_back({});
+      in >> r.back().nom;
+      continue;
+    }
+    if (r.empty()) continue;
+    if (mot[0] == '.' || mot[0] == '@' || mot[0] == 'O') {
+      r.back().diagramme += ligne + "\n";
+      continue;
+    }
+    Attendu a;
+    a.ligne = ligne;
+    if (mot == "*") {
+      a.echecConnu = true;
+      in >> mot;
+    }
+    a.mots.push_back(mot);
+    while (in >> mot) a.mots.push_back(mot);
+    r.back().attendus.push_back(a);
+  }
+  return r;
+}
+
+// Checks one answer on the board as analysed, in orientation k; empty when it
+// holds, else what was found.
+std::string Verifie(const Attendu& a, int k) {
+  auto groupe = [&](size_t i) {
+    const Coord c = Oriente({std::stoi(a.mots[i]), std::stoi(a.mots[i + 1])}, k, 9);
+    return Groupes.GroupePoint[Pt(c.x, c.y)];
+  };
+  const std::string& quoi = a.mots[0];
+  const int g = groupe(1);
+  if (g == 0) return "no group there";
+  const Group& gr = GroupeDe(g);
+  std::ostringstream o;
+  if (quoi == "F") {
+    if (std::abs(gr.F - std::stof(a.mots[3])) < 0.001f) return "";
+    o << "F " << gr.F;
+  } else if (quoi == "mort") {
+    if (gr.Mort) return "";
+    o << "not dead";
+  } else if (quoi == "course") {
+    if (gr.Course) return "";
+    o << "no race";
+  } else if (quoi == "meme" || quoi == "autre") {
+    if ((groupe(3) == g) == (quoi == "meme")) return "";
+    o << "groups " << g << " and " << groupe(3);
+  } else {
+    o << "unknown answer";
+  }
+  return o.str();
+}
+
+TEST_F(GroupesTest, StatutsConnus) {
+  const std::vector<Probleme> problemes =
+      LitProblemes(std::string(ILVANE_PROBLEMES_ANALYSE) + "/statuts_groupes.txt");
+  ASSERT_GE(problemes.size(), 5u);
+  for (const Probleme& pb : problemes) {
+    for (int echange = 0; echange < 2; echange++)
+      for (int k = 0; k < 8; k++) {
+        const std::string points = DiagrammeOriente(pb.diagramme, k);
+        AnalyseGroupes(echange ? EchangeCouleurs(points) : points);
+        for (const Attendu& a : pb.attendus) {
+          const std::string trouve = Verifie(a, k);
+          if (a.echecConnu) {
+            if (trouve.empty() && k == 0 && !echange)
+              std::printf("%s: known failure now passes: %s\n", pb.nom.c_str(), a.ligne.c_str());
+            continue;
+          }
+          EXPECT_EQ(trouve, "") << pb.nom << ": " << a.ligne << " (orientation " << k
+                                << (echange ? ", colours swapped" : "") << ")\n"
+                                << ImageGroupes();
+        }
+      }
   }
 }
 
