@@ -69,7 +69,7 @@ void ClassePourCouleur(int32_t p, int c, int nAmi, int nHostile, int dAmi, int d
   }
   if (e.Diagonales[c][p] && vides == 1 && sansHostile) {
     const int32_t q = VoisinVide(p);
-    if (!PerdueDe(c)[q]) {
+    if (q >= 0 && !PerdueDe(c)[q]) {
       e.Possible[c][p] = 1;
       e.UnCoup[c][p] = 1;
       Remplace(e.CoupsUnCoup[c][p], q);
@@ -140,7 +140,7 @@ void RevoitPointSur(int32_t p, int c) {
   if (t >= 2) e.Possible[c][p] = 0;
   const bool seulFauxVide = t == 1 && e.VoisinsFauxVides[p].Nombre == 1;
   if (!seulFauxVide) {
-    if (vides == 1) Remplace(e.CoupsVitaux[p], VoisinVide(p));
+    if (vides == 1 && VoisinVide(p) >= 0) Remplace(e.CoupsVitaux[p], VoisinVide(p));
   } else {
     const int32_t q = e.VoisinsFauxVides[p][0];
     if (!PerdueDe(c)[q]) {

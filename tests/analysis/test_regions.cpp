@@ -432,14 +432,16 @@ TEST_F(RegionsTest, AuDelaDeCentRegions) {
   for (int32_t p = dernier + 1; p < NbIntersections; p++) EXPECT_EQ(RegionDe(p, 1), nullptr);
 }
 
-// The debug picture of the regions, byte for byte.
-TEST_F(RegionsTest, ImprimeRegions) {
+// The debug pictures of the eye points and of the regions, byte for byte.
+TEST_F(RegionsTest, ImprimeOeilsEtRegions) {
   AnalyseReference(DamierDe(R"(
     . X . X O
     X X X X O
     O O O O O
     . . . . .
     . . . . .)"));
+  EXPECT_EQ(Ecrit(ImprimeOeilsChen),
+            "Yeux Chen\nS.S..  .....\n.....  .....\n.....  .....\n.....  sssss\n.....  sssss\n");
   EXPECT_EQ(Ecrit(ImprimeRegions),
             "RegionsChen\n"
             " 0 , AMI , A 1, I  0 YA 1, CA YE 1, CE P 4,Pure,Parfaite\n"
