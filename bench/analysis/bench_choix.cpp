@@ -1,7 +1,10 @@
 // The engine's move (ChoisitCoupPosition: the initial analysis, the static
-// values, the trial moves and the choice) on fixed 9x9 positions, with the rule
-// files loaded: milliseconds per move (processor time), median and worst, the
-// split between the three parts, and the trial moves played per move.
+// values, the trial moves and the choice) on the 60 positions of real games in
+// positions_jeu.h (moves 5 to 60), the side to move as colour 1, with the rule
+// files loaded: milliseconds per move (processor time), median and worst; the
+// split between the three parts (wall time, as the engine measures it) and the
+// trial moves played per move. tools/temps_gnugo.py times GNU Go's genmove on
+// the same positions.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -14,7 +17,7 @@
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "diagramme.h"
-#include "tactics/positions_prise.h"
+#include "positions_jeu.h"
 #include "rules/base.h"
 #include "temps_processeur.h"
 
@@ -32,10 +35,28 @@ void ChargeRegles() {
   }
 }
 
-// Every kept position with `coups` moves (0: all), colour 1 to move.
+// The positions with at least `min` and fewer than `max` moves, the side to
+// move as colour 1.
+std::vector<Damier> Positions(int min, int max) {
+  std::vector<Damier> positions;
+  for (const PositionJeu& p : PositionsJeu) {
+    if (p.coups < min || p.coups >= max) continue;
+    Damier d = DamierDe(p.diagramme);
+    if (p.trait == 2)
+      for (int32_t q = 0; q < NbIntersections; q++) {
+        const int c = Couleur(d, q);
+        if (c == 0) continue;
+        OtePierre(d, q);
+        PosePierre(d, q, 3 - c);
+      }
+    positions.push_back(d);
+  }
+  return positions;
+}
+
 void CoupMoteur(benchmark::State& state) {
-  const int coups = static_cast<int>(state.range(0));
-  const std::vector<Damier> positions = PositionsPriseAvec(coups);
+  const std::vector<Damier> positions =
+      Positions(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   ChargeRegles();
   Silence = true;
   OuvreTraceJeu("/dev/null");
@@ -72,6 +93,11 @@ void CoupMoteur(benchmark::State& state) {
   state.counters["essais"] = nombreEssais / n;
 }
 
-BENCHMARK(CoupMoteur)->Arg(0)->Arg(20)->Arg(40)->Arg(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(CoupMoteur)
+    ->Args({0, 1000})
+    ->Args({0, 20})
+    ->Args({20, 40})
+    ->Args({40, 1000})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
