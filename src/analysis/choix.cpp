@@ -57,7 +57,8 @@ void ConsoleSiBavard(const char* format, Args... args) {
 // ---------------------------------------------------------------------------
 // Candidate moves.
 
-// The points of a goal's move list, flags dropped.
+// A goal's move list, as its module keeps it (a move may carry flags above its
+// point: PointDe drops them).
 struct Coups {
   const int32_t* Debut;
   int32_t Nombre;
@@ -465,21 +466,21 @@ void EvaluationCoupsGlobale(int32_t* table) {
   Choix.SecondesEssais = Depuis(debut);
 }
 
+int32_t ValeurFinale(int32_t mesure, bool essai, int32_t deltaCV, int32_t territoriale,
+                     int32_t bonus) {
+  // A measured loss stands: neither the static value nor a bonus may hide it.
+  if (essai && mesure <= -PERTE_MESUREE) return mesure;
+  return (mesure >= 5 ? mesure + deltaCV : territoriale) + bonus;
+}
+
 void CalculeValeursCoups(int32_t* table) {
   for (int32_t p = 0; p < NB_INTERSECTIONS_MAX; p++) table[p] = 0;
   EvaluationCoupsGlobale(table);
   int32_t meilleur = -1;
   int32_t valeur = 0;
   for (int32_t p = 0; p < NbIntersections; p++) {
-    if (Choix.EssaiAmi[p] && table[p] <= -PERTE_MESUREE) {
-      // A measured loss stands: neither the static value nor a bonus may hide it.
-    } else {
-      if (table[p] >= 5)
-        table[p] += Valeurs.DeltaCV[p];
-      else
-        table[p] = Valeurs.ValeurTerritoriale[p];
-      table[p] += Valeurs.BonusCoup[p];
-    }
+    table[p] = ValeurFinale(table[p], Choix.EssaiAmi[p] != 0, Valeurs.DeltaCV[p],
+                            Valeurs.ValeurTerritoriale[p], Valeurs.BonusCoup[p]);
     if (table[p] > valeur) {
       meilleur = p;
       valeur = table[p];

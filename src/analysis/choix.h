@@ -112,6 +112,10 @@ void EvaluationCoupsGlobale(int32_t* table);
 
 // The final value of every point: measured gains, static values and bonuses.
 void CalculeValeursCoups(int32_t* table);
+// The final value of one point from its measured value (essai: a friend trial
+// move was played there) and its static values.
+int32_t ValeurFinale(int32_t mesure, bool essai, int32_t deltaCV, int32_t territoriale,
+                     int32_t bonus);
 
 // The choice rule over TableValeurs and ProprietairePoint on the position:
 // the point chosen, or -1 for a pass.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -94,6 +95,20 @@ TEST_F(ChoixTest, PasseQuandIlNeResteQueSesYeux) {
     EXPECT_EQ(passe, 1);
     EXPECT_EQ(point, 77);
   }
+}
+
+// Measured value, trial played, DeltaCV 2, ValeurTerritoriale 3, bonus 10.
+TEST_F(ChoixTest, ValeurFinaleDUnPoint) {
+  const std::vector<std::tuple<int32_t, bool, int32_t>> cas = {
+      {4, true, 13},     // below 5: the static value
+      {5, true, 17},     // 5 and more: the measure plus DeltaCV
+      {0, false, 13},    // no trial
+      {-4, true, 13},    // a small loss is left to the static value
+      {-5, true, -5},    // a measured loss stands, without bonus
+      {-9, false, 13},   // no trial: nothing measured
+  };
+  for (const auto& [mesure, essai, attendu] : cas)
+    EXPECT_EQ(ValeurFinale(mesure, essai, 2, 3, 10), attendu) << mesure << " " << essai;
 }
 
 TEST_F(ChoixTest, PanicModeSelonLHorlogeDuMoteur) {
