@@ -102,6 +102,11 @@ int Retire(Liste<N>& l, int32_t v) {
 
 template <int N, int M>
 void RetireTous(Liste<N>& a, const Liste<M>& b) {
+  // a and b may be the same list, which would shrink under the loop
+  if (static_cast<const void*>(&a) == static_cast<const void*>(&b)) {
+    Vide(a);
+    return;
+  }
   for (int32_t v : b) Retire(a, v);
 }
 
@@ -131,6 +136,8 @@ int Disjointes(const Liste<N>& a, const Liste<M>& b) {
 
 template <int N, int M>
 void Copie(Liste<N>& a, const Liste<M>& b) {
+  // a and b may be the same list: emptying a would empty b
+  if (static_cast<const void*>(&a) == static_cast<const void*>(&b)) return;
   Vide(a);
   for (int32_t v : b)
     if (!Ajoute(a, v)) return;

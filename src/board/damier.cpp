@@ -10,10 +10,14 @@ struct Generation {
   uint32_t valeur = 0;
   uint32_t marques[NB_INTERSECTIONS_MAX] = {};
 
+  // On first use and when the counter wraps, the old marks are cleared: they
+  // would read as visited in the generations that come round again.
   void Demarre() {
-    if (valeur == 0)
+    if (valeur == 0 || valeur == UINT32_MAX) {
       for (uint32_t& m : marques) m = 0;
-    if (++valeur == 0) ++valeur;
+      valeur = 0;
+    }
+    ++valeur;
   }
   bool Marque(int32_t p) const { return marques[p] == valeur; }
   void Pose(int32_t p) { marques[p] = valeur; }
@@ -155,6 +159,11 @@ bool AdversaireEnAtari(const Damier& d, int32_t r, int o) {
 void ReinitialiseRequetes() {
   etat = EtatRequetes{};
   DrapeauKo = 0;
+}
+
+void FixeGenerationsRequetes(uint32_t valeur) {
+  etat.libertes.valeur = valeur;
+  etat.pierres.valeur = valeur;
 }
 
 int AuMoinsNLibertes(const Damier& d, int32_t p, int n) {

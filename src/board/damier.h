@@ -57,3 +57,6 @@ int JoueCoup(Damier& d, int32_t p, int c, SuiviJoueCoup* suivi = nullptr);
 
 // Clears the query state, as at start-up (for tests).
 void ReinitialiseRequetes();
+// Puts both generation counters at valeur, marks kept (for tests: the wrap
+// after 2^32 queries).
+void FixeGenerationsRequetes(uint32_t valeur);

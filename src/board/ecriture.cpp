@@ -70,12 +70,17 @@ void EcritDamierNumerote(std::FILE* f, const Damier& d) {
 
 int EcritDamierNom(const Damier& d, const char* nom) {
   std::FILE* f = nom ? std::fopen(nom, "w") : nullptr;
-  if (!f) {
+  bool ecrit = f != nullptr;
+  if (f) {
+    EcritDamier(f, d);
+    // The picture may fail on the way or only when the buffer is written out.
+    ecrit = !std::ferror(f);
+    if (std::fclose(f) != 0) ecrit = false;
+  }
+  if (!ecrit) {
     std::fputs("Pb EcritDamierNom\n", SortieConsole());
     std::fflush(SortieConsole());
     return 0;
   }
-  EcritDamier(f, d);
-  std::fclose(f);
   return 1;
 }

@@ -18,5 +18,5 @@ void EcritDamierNumerote(std::FILE* f, const Damier& d);
 void EcritDamierIncremental(std::FILE* f);
 
 // Writes EcritDamier into the named file (truncated); 1 if written, 0 (with a
-// line on the console) if the file cannot be opened.
+// line on the console) if the file cannot be opened or written.
 int EcritDamierNom(const Damier& d, const char* nom);

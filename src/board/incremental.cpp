@@ -700,6 +700,15 @@ void InitialiseDamierIncremental(const Damier& damier) {
       }
     }
   }
+
+  // The game's ko ban holds on the read-ahead too, or the illegal retake
+  // would be read as a capture. A point with an empty neighbour bans nothing
+  // (the PointKo 0 of a cleared position).
+  const int32_t ko = PointKo(damier);
+  if (SurGoban(ko) && Col(ko) == VIDE && NbVoisinsVides[ko] == 0) {
+    KoIncremental = ko;
+    XorKo(ko);
+  }
 }
 
 int CoupLegalIncremental(int32_t p, int c) {

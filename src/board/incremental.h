@@ -125,8 +125,10 @@ extern ModificationsCoup ModificationsProfondeur[PROFONDEUR_MAX];
 // ---------------------------------------------------------------------------
 // Operations.
 
-// Builds the board from a packed position. The position's ko point is not
-// carried over: the read-ahead starts with no ko. HashPosition is not reset.
+// Builds the board from a packed position. The position's ko point becomes
+// KoIncremental (its keys XORed in) when it bans a move there, that is when it
+// is an empty point of the board with no empty neighbour. HashPosition is not
+// reset.
 void InitialiseDamierIncremental(const Damier& damier);
 
 // 1 if c may play at p (a pass is not a point: 0).

@@ -75,7 +75,7 @@ int DeuxLibertesApres(int32_t p, int c) {
       if (t->NbLibertes() == 2)
         AjouteSiAbsent(vues, t->Libertes[0] != p ? t->Libertes[0] : t->Libertes[1]);
     } else if (t->NbLibertes() == 1) {
-      if (t->NbPierres() > 1) return 1;
+      // A captured string gives back only its stones next to the point.
       AjouteSiAbsent(vues, n);
     }
   }

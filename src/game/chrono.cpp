@@ -1,7 +1,6 @@
 #include "game/chrono.h"
 
 #include <chrono>
-#include <ctime>
 
 Chrono ChronoPartie{};
 Horloge HorlogeNoir{};
@@ -9,18 +8,10 @@ Horloge HorlogeBlanc{};
 
 namespace {
 
-SourceHeure source = HeureLocale;
+SourceTemps source = TempsMonotone;
 
-HeureDuJour Lit() {
+int64_t Lit() {
   return source();
-}
-
-// Seconds from a to b, with one midnight crossing allowed.
-double Ecart(const HeureDuJour& a, const HeureDuJour& b) {
-  int heures = b.Heure - a.Heure;
-  if (a.Heure > b.Heure) heures += 24;
-  return heures * 3600.0 + (b.Minute - a.Minute) * 60.0 + (b.Seconde - a.Seconde) +
-         (b.Centiemes - a.Centiemes) * 0.01;
 }
 
 void EcritTexte(Horloge& h) {
@@ -61,26 +52,13 @@ void Avance(Horloge& h) {
 
 }  // namespace
 
-HeureDuJour HeureLocale() {
-  const auto maintenant = std::chrono::system_clock::now();
-  const std::time_t t = std::chrono::system_clock::to_time_t(maintenant);
-  const std::tm* local = std::localtime(&t);
-  const auto ms =
-      std::chrono::duration_cast<std::chrono::milliseconds>(maintenant.time_since_epoch()).count() %
-      1000;
-  HeureDuJour h{};
-  if (local) {
-    h.Minute = static_cast<uint8_t>(local->tm_min);
-    h.Heure = static_cast<uint8_t>(local->tm_hour);
-    // A leap second reads as the last second of the minute.
-    h.Seconde = static_cast<uint8_t>(local->tm_sec > 59 ? 59 : local->tm_sec);
-  }
-  h.Centiemes = static_cast<uint8_t>(ms / 10);
-  return h;
+int64_t TempsMonotone() {
+  const auto t = std::chrono::steady_clock::now().time_since_epoch();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(t).count() / 10;
 }
 
-void FixeSourceHeure(SourceHeure s) {
-  source = s ? s : HeureLocale;
+void FixeSourceTemps(SourceTemps s) {
+  source = s ? s : TempsMonotone;
 }
 
 void DemarreChrono() {
@@ -90,16 +68,16 @@ void DemarreChrono() {
 
 int LitChrono() {
   ChronoPartie.Maintenant = Lit();
-  const double ecart = Ecart(ChronoPartie.Debut, ChronoPartie.Maintenant);
+  const int64_t ecart = ChronoPartie.Maintenant - ChronoPartie.Debut;
   ChronoPartie.Debut = ChronoPartie.Maintenant;
-  // A clock set back by hand would give a negative time: it charges nothing.
-  return ecart > 0 ? static_cast<int>(ecart) : 0;
+  // A source put back by a test would give a negative time: it charges nothing.
+  return ecart > 0 ? static_cast<int>(ecart / 100) : 0;
 }
 
 double SecondesChrono() {
   ChronoPartie.Maintenant = Lit();
-  const double ecart = Ecart(ChronoPartie.Debut, ChronoPartie.Maintenant);
-  return ecart > 0 ? ecart : 0;
+  const int64_t ecart = ChronoPartie.Maintenant - ChronoPartie.Debut;
+  return ecart > 0 ? static_cast<double>(ecart) / 100 : 0;
 }
 
 void RemiseAZeroChronos() {

@@ -1,37 +1,32 @@
 #pragma once
 
 // The stopwatch and the two clocks that add up the thinking time of Black and
-// of White. A leaf module: it reads the time of day and nothing of the engine.
+// of White. A leaf module: it reads the machine's monotonic clock and nothing
+// of the engine.
 
 #include <cstdint>
 
-// A time of day as the machine gives it, the four fields in this order.
-struct HeureDuJour {
-  uint8_t Minute;
-  uint8_t Heure;
-  uint8_t Centiemes;
-  uint8_t Seconde;
-};
+// Hundredths of a second on the machine's monotonic clock: it never goes back,
+// whatever is done to the time of day (set by hand, summer time).
+int64_t TempsMonotone();
 
-// The local time of day read from the machine's clock.
-HeureDuJour HeureLocale();
+// Where the stopwatch reads the time: TempsMonotone unless a test puts its own
+// clock there (nullptr gives TempsMonotone back).
+using SourceTemps = int64_t (*)();
+void FixeSourceTemps(SourceTemps source);
 
-// Where the stopwatch reads the time of day: HeureLocale unless a test puts its
-// own clock there (nullptr gives HeureLocale back).
-using SourceHeure = HeureDuJour (*)();
-void FixeSourceHeure(SourceHeure source);
-
-// The stopwatch: when it was last started, and the last time it was read.
+// The stopwatch: when it was last started, and the last time it was read, in
+// hundredths of a second of the monotonic clock.
 struct Chrono {
-  HeureDuJour Debut;
-  HeureDuJour Maintenant;
+  int64_t Debut;
+  int64_t Maintenant;
 };
 extern Chrono ChronoPartie;
 
 // Starts the stopwatch from now.
 void DemarreChrono();
 // Whole seconds since the stopwatch started, and restarts it: the fraction of a
-// second is dropped, not carried over. One midnight crossing is measured right.
+// second is dropped, not carried over.
 int LitChrono();
 // Seconds since the stopwatch started, to the hundredth, without restarting it
 // (the timing lines of an engine move).

@@ -282,6 +282,12 @@ void ClicGoban(FenetreJeu& f, int32_t point) {
 }
 
 void PasseClick(FenetreJeu& f) {
+  // A finished game takes no more moves, passes included: as a click does.
+  if (PartieFinie) {
+    f.FixeIlvanePasse("");
+    f.Message(PARTIE_FINIE);
+    return;
+  }
   if (!PartieCommencee) JouerNoirClick(f);
   if (ModeJeu == MODE_DEUX_JOUEURS)
     PasseDeuxJoueurs(f);

@@ -617,12 +617,36 @@ bool Attack(const Arguments& args, std::string& texte) {
   return true;
 }
 
+// The chain's liberty that the owner may play and that leaves the chain the
+// most liberties (the first in the chain's order on a tie), or COUP_PASSE.
+int32_t MeilleureExtension(int32_t p) {
+  const String* s = StringIntersection[p];
+  int32_t meilleure = COUP_PASSE;
+  int libertesMax = -1;
+  for (int32_t l : s->Libertes) {
+    if (!CoupLegalIncremental(l, s->Color)) continue;
+    const int n = NbLibertesApresIncremental(l, s->Color);
+    if (n > libertesMax) {
+      libertesMax = n;
+      meilleure = l;
+    }
+  }
+  return meilleure;
+}
+
+// A chain the capture search cannot take needs no rescue: as GNU Go does, it
+// is defended ("1"), by the move that extends it most.
 bool Defend(const Arguments& args, std::string& texte) {
   int32_t p;
   if (!LitPierre(args, p, texte)) return false;
   RechercheTactique recherche;
   int32_t coup = COUP_PASSE;
-  const bool trouve = ChercheCoupSauver(p, coup) != 0;
+  bool trouve = ChercheCoupSauver(p, coup) != 0;
+  int32_t prise = COUP_PASSE;
+  if (!trouve && ChercheCoupPrendre(p, prise) == 0) {
+    trouve = true;
+    coup = MeilleureExtension(p);
+  }
   texte = EcritResultat(trouve, coup);
   return true;
 }

@@ -252,7 +252,7 @@ int AjoutePriseDouble(ListePrisesDoubles& liste, const PriseDouble& record) {
     AjouteCoups(e.CoupsEmpecher, r.CoupsEmpecher, "AjoutePriseDouble", "CoupsEmpecher", r.Ancre1);
     return 0;
   }
-  if (n >= PI_MAX) {
+  if (n >= PI_DOUBLE_MAX) {
     Signale("Erreur PI_MAX AjoutePriseDoublen\n");
     return 0;
   }

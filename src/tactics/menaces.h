@@ -34,13 +34,17 @@ struct PriseDouble {
 // string points, the owner's moves and the opponent's moves.
 using ObjectifMenaceDouble = PriseDouble;
 
-// The double-threat list, indexed by the smaller anchor (PI_MAX record numbers
-// per point).
+// Room of the index per smaller anchor: a chain pairs with every larger
+// partner near its liberties, and each pair has its own record.
+inline constexpr int PI_DOUBLE_MAX = 16;
+
+// The double-threat list, indexed by the smaller anchor (PI_DOUBLE_MAX record
+// numbers per point).
 struct ListePrisesDoubles {
   int32_t Nombre = 0;
   PriseDouble Elements[MAX_PRISES];
   int32_t NombreIndex[NB_INTERSECTIONS_MAX] = {};
-  int32_t Index[NB_INTERSECTIONS_MAX][PI_MAX] = {};
+  int32_t Index[NB_INTERSECTIONS_MAX][PI_DOUBLE_MAX] = {};
 
   const PriseDouble* begin() const { return Elements; }
   const PriseDouble* end() const { return Elements + Nombre; }

@@ -377,36 +377,45 @@ TEST_F(RegionsTest, InvariantsEtSymetriesSurPositionsAleatoires) {
 
 // ---------------------------------------------------------------------------
 
-// A trial move changes the neighbours of the eye points: filling one point of a
-// two-point eye leaves a closed one-point eye, which must be seen on the board
-// as it stands, not as it was built.
-TEST_F(RegionsTest, CoupDEssaiLuSurLePlateauCourant) {
-  Analyse(DamierDe(R"(
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . X X X X . .
-    . . . X . . X . .
-    . . . X X X X . .
-    . . . . . . . . .
-    . . . . . . . . .
-    . . . . . . . . .)"));
-  const int32_t oeil = Pt(5, 5), autre = Pt(6, 5);
-  EXPECT_EQ(OeilSurFermeAmi[oeil], 0);
-  ASSERT_EQ(CoupsVitaux[oeil].Nombre, 1);
-  EXPECT_EQ(CoupsVitaux[oeil][0], autre);
-  {
-    CoupTemporaire coup(autre, 1);
-    ASSERT_TRUE(coup.Joue());
-    Etapes();
-    EXPECT_EQ(OeilSurFermeAmi[oeil], 1);
-    EXPECT_EQ(CoupsVitaux[oeil].Nombre, 0);
-    const RegionChen* r = RegionDe(oeil, 1);
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->Points.Nombre, 1);
+// Every map and region of the board as it stands.
+std::pair<std::vector<int>, std::vector<Signature>> Resultats() {
+  const PointsOeil& e = PointsOeilChen;
+  std::vector<int> v;
+  for (int c = 1; c <= 2; c++)
+    for (int32_t p = 0; p < NbIntersections; p++) {
+      v.insert(v.end(),
+               {e.Faux[c][p], e.Possible[c][p], e.Sur[c][p], e.SurFerme[c][p], e.UnCoup[c][p]});
+      v.insert(v.end(), e.CoupsUnCoup[c][p].begin(), e.CoupsUnCoup[c][p].end());
+      v.insert(v.end(), e.CoupsVitaux[p].begin(), e.CoupsVitaux[p].end());
+    }
+  return {v, Signatures(0, false)};
+}
+
+// After any trial move the steps read the board as it stands (a move that
+// fills the other point of a two-point eye leaves a closed one-point eye): they
+// give what they give on that position analysed from scratch.
+TEST_F(RegionsTest, CoupsDEssaiCommeUnePositionNeuve) {
+  int essais = 0;
+  for (uint32_t graine = 1; graine <= 15; graine++) {
+    const Damier depart = PositionAleatoire(9, graine, 40 + static_cast<int>(graine % 3) * 15);
+    for (int32_t p = static_cast<int32_t>(graine % 5); p < NbIntersections; p += 4) {
+      InitialiseDamierIncremental(depart);
+      Damier apres;
+      std::pair<std::vector<int>, std::vector<Signature>> essai;
+      {
+        CoupTemporaire coup(p, 1 + p % 2);
+        if (!coup) continue;
+        Etapes();
+        essai = Resultats();
+        apres = DamierIncremental;
+      }
+      Analyse(apres);
+      EXPECT_EQ(Resultats(), essai) << "seed " << graine << ", move " << p << "\n"
+                                    << DiagrammeDe(apres);
+      essais++;
+    }
   }
-  Etapes();
-  EXPECT_EQ(OeilSurFermeAmi[oeil], 0);
+  EXPECT_GT(essais, 80);
 }
 
 // A 19x19 board of colour-1 stones on one colour of a checkerboard holds 180
@@ -430,6 +439,28 @@ TEST_F(RegionsTest, AuDelaDeCentRegions) {
     lignes++;
   EXPECT_EQ(lignes, NbIntersections - 1 - dernier);
   for (int32_t p = dernier + 1; p < NbIntersections; p++) EXPECT_EQ(RegionDe(p, 1), nullptr);
+}
+
+// Two regions meeting through an empty diagonal point are linked, in every
+// orientation; a stone on that point unlinks them, and points a knight's move
+// or three lines apart are never linked.
+TEST_F(RegionsTest, RegionsLieesParUnPointDiagonalVide) {
+  static RegionChen r, r2;
+  for (int k = 0; k < 8; k++)
+    for (auto [q, lie] : {std::pair{Pt(5, 5), 1}, {Pt(5, 3), 1}, {Pt(5, 4), 0}, {Pt(3, 6), 0}}) {
+      ViderDamier(VieStatique.DamierVieStatique);
+      Vide(r.Points);
+      Vide(r.EnsemblePoints);
+      Vide(r2.EnsemblePoints);
+      Ajoute(r.Points, Image(Pt(3, 3), k, 9));
+      Ajoute(r.EnsemblePoints, Image(Pt(3, 3), k, 9));
+      Ajoute(r2.EnsemblePoints, Image(q, k, 9));
+      EXPECT_EQ(RegionsLiees(r, r2), lie) << k << " " << q;
+      PosePierre(VieStatique.DamierVieStatique, Image(Pt(4, 4), k, 9), 1);
+      if (q == Pt(5, 5)) {
+        EXPECT_EQ(RegionsLiees(r, r2), 0) << k;
+      }
+    }
 }
 
 // The debug pictures of the eye points and of the regions, byte for byte.

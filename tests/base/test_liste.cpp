@@ -66,6 +66,12 @@ TEST(Liste, DisjointesCopieConcatene) {
   EXPECT_EQ(Texte(a), "9 8 7 ");
   Concatene(a, a);
   EXPECT_EQ(Texte(a), "9 8 7 9 8 7 ");
+  // The same list on both sides: a copy keeps it, removing all empties it.
+  Liste<8> b = De<8>({1, 2, 3});
+  RetireTous(b, b);
+  EXPECT_EQ(Texte(b), "");
+  Copie(a, a);
+  EXPECT_EQ(Texte(a), "9 8 7 9 8 7 ");
 }
 
 TEST(Liste, TriParClesIsStableAndDecreasing) {

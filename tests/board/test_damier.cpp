@@ -31,6 +31,22 @@ TEST_F(DamierTest, PassAndNegativePoints) {
   EXPECT_EQ(PointKo(d), COUP_PASSE);
 }
 
+// After 2^32 searches the counters come back to the values of the first ones:
+// the marks those left must not count as visited.
+TEST_F(DamierTest, GenerationWrapForgetsOldMarks) {
+  std::string diagramme(81, '.');
+  diagramme[40] = diagramme[41] = '@';
+  const Damier d = DamierDe(diagramme);
+  ASSERT_EQ(AuMoinsNLibertes(d, 40, 6), 1);
+  ASSERT_EQ(AuMoinsNPierres(d, 40, 2), 1);
+  FixeGenerationsRequetes(UINT32_MAX);
+  ASSERT_EQ(AuMoinsNLibertes(d, 40, 6), 1);
+  ASSERT_EQ(AuMoinsNPierres(d, 40, 2), 1);
+  // Both counters have wrapped.
+  EXPECT_EQ(AuMoinsNLibertes(d, 40, 6), 1);
+  EXPECT_EQ(AuMoinsNPierres(d, 40, 2), 1);
+}
+
 TEST_F(DamierTest, ClearedPositionKoZeroDoesNotBanTheCorner) {
   Damier d;
   ViderDamier(d);

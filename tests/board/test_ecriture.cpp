@@ -133,4 +133,12 @@ TEST_F(EcritureTest, UnopenableFileIsReportedOnTheConsole) {
   EXPECT_FALSE(std::ifstream(nom).good());
 }
 
+// A file that opens but cannot take the picture (a full disk) is a failure too.
+TEST_F(EcritureTest, FailedWriteIsReportedOnTheConsole) {
+  if (!std::ifstream("/dev/full").good()) GTEST_SKIP() << "no /dev/full";
+  CaptureConsole console;
+  EXPECT_EQ(EcritDamierNom(DamierDe(kPositionNeuf), "/dev/full"), 0);
+  EXPECT_EQ(console.Texte(), "Pb EcritDamierNom\n");
+}
+
 }  // namespace

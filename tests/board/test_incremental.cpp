@@ -217,12 +217,12 @@ void MarcheAleatoire(int taille, uint32_t graine, int pas, int profondeurMax, in
   ReinitialiseIncremental();
   std::mt19937 alea(graine);
   Damier racine = PositionAleatoire(alea, coupsRacine);
-  // A ko point in the position is not carried over.
+  // A random ko point in the position: it bans what it bans on the packed board.
   FixePointKo(racine, static_cast<int32_t>(alea() % NbIntersections));
   HashPosition[0] = alea();
   HashPosition[1] = alea();
-  InitialiseDamierIncremental(racine);
   const uint32_t hashRacine[2] = {HashPosition[0], HashPosition[1]};
+  InitialiseDamierIncremental(racine);
 
   struct Niveau {
     std::string etat;
@@ -231,8 +231,8 @@ void MarcheAleatoire(int taille, uint32_t graine, int pas, int profondeurMax, in
   };
   std::vector<Niveau> pile;
   ReferenceGo ref = ReferenceDe(racine);
+  ref.ko = KoIncremental;
   Damier tasse = racine;
-  FixePointKo(tasse, COUP_PASSE);
   const std::string etatRacine = Etat();
   VerifieContreReference(ref);
 
@@ -444,7 +444,7 @@ TEST_F(IncrementalTest, PassClearsTheKoAndIsTakenBackAlone) {
   EXPECT_EQ(Etat(), avant);
 }
 
-TEST_F(IncrementalTest, PackedKoPointIsIgnored) {
+TEST_F(IncrementalTest, PackedKoPointBansTheRetake) {
   Damier d = DamierDe(
       ". @ O . . . . . ."
       "@ . @ O . . . . ."
@@ -458,10 +458,19 @@ TEST_F(IncrementalTest, PackedKoPointIsIgnored) {
   FixePointKo(d, Pt(2, 2));
   EXPECT_EQ(EstLegal(d, Pt(2, 2), 2), 0);
   InitialiseDamierIncremental(d);
+  EXPECT_EQ(KoIncremental, Pt(2, 2));
+  EXPECT_EQ(CoupLegalIncremental(Pt(2, 2), 2), 0);
+  EXPECT_EQ(EssaieCoupIncremental(Pt(2, 2), 2), 0);
+  // Another move lifts the ban; its take-back restores it.
+  {
+    CoupTemporaire ailleurs(Pt(8, 8), 2);
+    EXPECT_EQ(CoupLegalIncremental(Pt(2, 2), 2), 1);
+  }
+  EXPECT_EQ(KoIncremental, Pt(2, 2));
+  // A cleared position's PointKo 0 bans nothing.
+  ViderDamier(d);
+  InitialiseDamierIncremental(d);
   EXPECT_EQ(KoIncremental, -1);
-  EXPECT_EQ(CoupLegalIncremental(Pt(2, 2), 2), 1);
-  EXPECT_EQ(EssaieCoupIncremental(Pt(2, 2), 2), 1);
-  EXPECT_EQ(KoIncremental, Pt(3, 2));
 }
 
 TEST_F(IncrementalTest, TranspositionsGiveEqualHashes) {

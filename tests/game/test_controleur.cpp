@@ -16,15 +16,13 @@
 
 namespace {
 
-// The time of day the clocks read: seconds after noon.
-HeureDuJour heure;
+// The clock the stopwatch reads, in seconds.
 int maintenant = 0;
-HeureDuJour Heure() {
-  return heure;
+int64_t Temps() {
+  return int64_t{maintenant} * 100;
 }
 void Secondes(int s) {
   maintenant = s;
-  heure = {static_cast<uint8_t>(s / 60), 12, 0, static_cast<uint8_t>(s % 60)};
 }
 
 // The scripted engine: thinks for `reflexion` seconds, plays the points queued
@@ -59,12 +57,12 @@ class ControleurTest : public ::testing::Test {
     reflexion = 0;
     FixeChoixMoteur(MoteurScripte);
     Secondes(0);
-    FixeSourceHeure(Heure);
+    FixeSourceTemps(Temps);
     RemiseAZeroChronos();
   }
   void TearDown() override {
     FixeChoixMoteur(nullptr);
-    FixeSourceHeure(nullptr);
+    FixeSourceTemps(nullptr);
   }
 
   // Places stones on the game position without recording them.
@@ -318,6 +316,17 @@ TEST_F(ControleurTest, ResignationAnnouncesTheOtherSide) {
   EXPECT_EQ(PartieFinie, 1);
   ClicGoban(f, Pt(5, 5));
   EXPECT_EQ(Couleur(DamierCourant, Pt(5, 5)), 0);
+  // After the end a pass, like a click, only asks for a new game.
+  reponses = {Pt(3, 3)};
+  f.Oublie();
+  PasseClick(f);
+  EXPECT_EQ(f.Appels, (Appels{"IlvanePasse ",
+                              "Message Cliquez sur Jouer Blanc, Jouer Noir ou "
+                              "Jouer a Deux pour une nouvelle partie."}));
+  EXPECT_EQ(appelsMoteur, 0);
+  EXPECT_EQ(NbCoupsJoues, 0);
+  EXPECT_EQ(Couleur(DamierCourant, Pt(3, 3)), 0);
+  reponses.clear();
 
   JouerBlancClick(f);
   EXPECT_EQ(PartieFinie, 0);

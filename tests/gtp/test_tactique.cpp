@@ -59,6 +59,19 @@ const std::vector<Probleme> Problemes = {
     {"net", {"w E5", "b D5", "b E6", "b G4", "b D3"}, "attack E5", {"1 F5"}},
     {"out of the net", {"w E5", "b D5", "b E6", "b G4", "b D3"}, "defend E5", {"1 F5", "1 E4"}},
     {"a safe group", {"b D4", "b D5", "w F6"}, "attack D4", {"0"}},
+    {"the ko retake is banned",
+     {"b E6", "b D5", "b E4", "w F6", "w G5", "w F4", "w E5", "b F5"},
+     "attack F5",
+     {"0"}},
+    {"the ko's capturer is not in danger while the retake is banned",
+     {"b E6", "b D5", "b E4", "w F6", "w G5", "w F4", "w E5", "b F5"},
+     "defend F5",
+     {"1 pass"}},
+    {"four liberties need no rescue", {"b E5"}, "defend E5", {"1 E6", "1 D5", "1 F5", "1 E4"}},
+    {"a safe group extends where it gains most",
+     {"b D4", "b D5", "w F6", "w E4", "w C5"},
+     "defend D4",
+     {"1 D6"}},
 };
 
 class TactiqueTest : public ::testing::TestWithParam<Probleme> {
@@ -146,6 +159,10 @@ TEST(Tactique, RandomPositionsStayIntactAndAnswersAreLegal) {
           continue;
         }
         ASSERT_TRUE(r == "= 0\n\n" || r.substr(0, 4) == "= 1 ") << q << v << " -> " << r;
+        // What the attack cannot take is defended.
+        if (std::string(q) == "defend " && attaque == "0") {
+          EXPECT_EQ(r.substr(0, 4), "= 1 ") << v << "\n" << avant;
+        }
         if (r == "= 0\n\n") {
           if (std::string(q) == "ladder_attack ") continue;
           if (std::string(q) == "attack ") attaque = "0";

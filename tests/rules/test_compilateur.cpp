@@ -64,6 +64,18 @@ TEST(Compilateur, ShippedSourcesRoundTrip) {
   }
 }
 
+// An open eye is decided by both colours: every shipped GI eye rule says how
+// its owner makes the eye and how the other colour spoils it.
+TEST(Compilateur, ShippedOpenEyesListBothSides) {
+  for (const char* nom : {"OeilCentre", "OeilBord", "OeilCoin"}) {
+    for (const compilateur::Regle& r : Lit(Source(nom)).Regles) {
+      if (r.Kind != GoalKind::Oeil || r.Type != RuleType::GI) continue;
+      EXPECT_FALSE(r.Atteindre.empty()) << nom << " line " << r.Ligne;
+      EXPECT_FALSE(r.Empecher.empty()) << nom << " line " << r.Ligne;
+    }
+  }
+}
+
 // The format itself, byte for byte: two rules with one key share an entry,
 // the 32-bit mode writes a filler byte after list 7.
 TEST(Compilateur, BinaryLayoutOf32BitFile) {
