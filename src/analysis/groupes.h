@@ -12,13 +12,16 @@
 // records (analysis/liens.h, empty until their stages exist); the eye table
 // (analysis/yeux.h); the static-life board (analysis/viestatique.h); the
 // enclosure and the territory map (analysis/influence.h); the eye-point maps
-// and the eye regions (analysis/pointsoeil.h, analysis/regions.h).
+// and the eye regions (analysis/pointsoeil.h, analysis/regions.h); the last
+// five through the small readers of analysis/lectures_groupes.h.
 //
 // Leaves: the table `Groupes` (records indexed from 1, per-point and
 // per-string maps, the owner map of the shape steps), read by the group
 // connection goals, the status board, the static values and the move choice.
 // Written only by FormeGroupes / FormeGroupesCourte (and, for Stable, the
-// stabilising lists, "Att" and "Def", by the static values).
+// stabilising lists, "Att" and "Def", by the static values; the lost groups'
+// adherent points in the owner map, by the static values too).
+// CalculeDamierStatut then builds the status board (influence.h: Statut).
 //
 // The two further steps of the full form fill `Groupes.Proprietaire`, the
 // owner of each point as the shape steps of the static values see it:

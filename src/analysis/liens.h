@@ -3,7 +3,7 @@
 // What the groups and the static values read of four stages that are not
 // written yet: the connections between strings, the non-transitive triples,
 // the connections to empty points and the life records. Each stage, once it
-// exists, fills its part of `Liens` at the end of its run (or the reader below
+// exists, fills its lists in `Liens` at the end of its run (or the reader below
 // is pointed at its own tables); until then the lists stay empty and the
 // readers go on from what is there.
 //

@@ -296,6 +296,7 @@ void ValeurTerritoriale() {
       for (int32_t q : v.RepliquesEnnemi[p]) maxe = std::max(maxe, v.DeltaEnnemi[q]);
     v.MaxE[p] = maxe;
     v.ValeurTerritoriale[p] = (v.DeltaAmi[p] + maxe) / 2 + v.DeltaCV[p] + 1;
+    if (Silence) continue;
     Trace(
         "TerritoireInfluence apres le coup @ en %d, DeltaCV=%d, DeltaAmi=%d, DeltaEnnemi=%d, "
         "MaxE=%d, val=%d\n",

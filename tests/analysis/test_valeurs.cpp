@@ -103,8 +103,20 @@ TEST_F(ValeursTest, ValeurTerritorialeCompteeALaMain) {
     . . . . . . . . .
     . . . . . . . . .
     . . . . . . . . .)");
-  CaptureErreurs trace;
-  ValeursStatiques();
+  std::string console, trace;
+  {
+    // The line goes to the game trace (the error stream here) and the console,
+    // and with Silence on to neither.
+    CaptureErreurs erreurs;
+    CaptureConsole ecran;
+    ValeursStatiques();
+    EXPECT_EQ(erreurs.Texte(), "");
+    Silence = false;
+    ValeursStatiques();
+    Silence = true;
+    trace = erreurs.Texte();
+    console = ecran.Texte();
+  }
   const int32_t p = Pt(5, 5);
   for (int32_t q = 0; q < NbIntersections; q++) EXPECT_EQ(Conteste(q), q == p) << q;
   const int32_t d = Valeurs.DeltaAmi[p];
@@ -124,9 +136,10 @@ TEST_F(ValeursTest, ValeurTerritorialeCompteeALaMain) {
     EXPECT_EQ(Valeurs.BonusCoup[q], attendu) << CoordX[q] << "," << CoordY[q];
   }
   const std::string d_ = std::to_string(d);
-  EXPECT_EQ(trace.Texte(), "TerritoireInfluence apres le coup @ en 40, DeltaCV=8, DeltaAmi=" + d_ +
-                               ", DeltaEnnemi=" + d_ + ", MaxE=" + d_ +
-                               ", val=" + std::to_string(d + 9) + "\n");
+  EXPECT_EQ(console, trace);
+  EXPECT_EQ(trace, "TerritoireInfluence apres le coup @ en 40, DeltaCV=8, DeltaAmi=" + d_ +
+                       ", DeltaEnnemi=" + d_ + ", MaxE=" + d_ + ", val=" + std::to_string(d + 9) +
+                       "\n");
 }
 
 // The opening rules on an empty 9x9 board: the 3-3 points, the 3-4 points and
