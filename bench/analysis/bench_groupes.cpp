@@ -21,7 +21,8 @@
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "board/incremental.h"
-#include "rules/base.h"
+#include "rules/regles.h"
+#include "rules//base.h"
 #include "tactics/positions_prise.h"
 #include "temps_processeur.h"
 

@@ -18,6 +18,7 @@
 #include "rules/base.h"
 #include "rules/buts.h"
 #include "rules/motifs.h"
+#include "rules/regles.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "rules/buts.h"
 #include "rules/codes.h"
 #include "rules/motifs.h"
+#include "rules/regles.h"
 
 namespace harnais {
 

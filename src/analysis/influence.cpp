@@ -223,7 +223,8 @@ bool EstMur(const Damier& vs, int32_t p, int c) {
 // neighbours are all walls of c (an eye inside a wall). A room is enclosed when
 // it holds no wall of the other colour, and, for an area, when the other colour
 // walls something somewhere: with none, the area is the open board around c's
-// stones. An enclosed room and the walls of c next to it are enclosed.
+// stones. An enclosed room and the chains of walls of c bordering it are
+// enclosed.
 void EnfermementCouleur(int c, const int32_t* mur, const int32_t* murAdv, int32_t* enclos) {
   bool adversaire = false;
   for (int32_t p = 0; p < NbIntersections; p++) adversaire = adversaire || murAdv[p];
@@ -257,11 +258,32 @@ void EnfermementCouleur(int c, const int32_t* mur, const int32_t* murAdv, int32_
     for (int32_t q : Voisins[p]) entoure = entoure && mur[q];
     if (entoure) piece[p] = 1;
   }
+  // The walls: a chain of walls of the colour (stones and the points next to
+  // them) that borders an enclosed room is enclosed as a whole, so the stones
+  // around an eye count as enclosed even where a liberty stands between them
+  // and the room. A wall chain that touches no room encloses nothing.
+  int32_t chaine[NB_INTERSECTIONS_MAX] = {};
+  for (int32_t p = 0; p < NbIntersections; p++) enclos[p] = piece[p];
   for (int32_t p = 0; p < NbIntersections; p++) {
-    enclos[p] = piece[p];
-    if (!mur[p] || piece[p]) continue;
-    for (int32_t q : Voisins[p])
-      if (piece[q]) enclos[p] = 1;
+    if (!mur[p] || murAdv[p] || piece[p] || chaine[p]) continue;
+    Vide(zone);
+    Vide(pile);
+    chaine[p] = 1;
+    Ajoute(pile, p);
+    bool borde = false;
+    while (pile.Nombre > 0) {
+      const int32_t q = Depile(pile);
+      Ajoute(zone, q);
+      for (int32_t r : Voisins[q]) {
+        if (piece[r]) borde = true;
+        if (mur[r] && !murAdv[r] && !piece[r] && !chaine[r]) {
+          chaine[r] = 1;
+          Ajoute(pile, r);
+        }
+      }
+    }
+    if (borde)
+      for (int32_t q : zone) enclos[q] = 1;
   }
 }
 

@@ -162,6 +162,10 @@ void DegradeAutreLiberte(int32_t p, int c) {
     if (Couleur(DamierIncremental, n) != c) continue;
     const String* s = StringIntersection[n];
     if (s == nullptr || s->NbLibertes() != 2) continue;
+    // A point holding a dead stone is no liberty of the string, and neither of
+    // its liberties is the other one (picking one would depend on the order in
+    // which the board happens to list them).
+    if (s->Libertes[0] != p && s->Libertes[1] != p) continue;
     const int32_t o = s->Libertes[0] == p ? s->Libertes[1] : s->Libertes[0];
     if (e.Sur[c][o]) {
       e.Sur[c][o] = 0;

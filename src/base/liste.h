@@ -60,10 +60,10 @@ int32_t Depile(Liste<N>& l) {
 }
 
 template <int N>
-int AjouteSiAbsent(Liste<N>& l, int32_t v) {
+bool AjouteSiAbsent(Liste<N>& l, int32_t v) {
   for (int32_t x : l)
-    if (x == v) return 0;
-  return Ajoute(l, v) ? 1 : 0;
+    if (x == v) return false;
+  return Ajoute(l, v);
 }
 
 template <int N, int M>
@@ -84,10 +84,10 @@ void AjouteOuFusionne(Liste<N>& l, int32_t v) {
 }
 
 template <int N>
-int Contient(const Liste<N>& l, int32_t v) {
+bool Contient(const Liste<N>& l, int32_t v) {
   for (int32_t x : l)
-    if (detail::MemePoint(x, v)) return 1;
-  return 0;
+    if (detail::MemePoint(x, v)) return true;
+  return false;
 }
 
 // Removes every element equal to v, keeping the order of the others.
@@ -120,18 +120,18 @@ void GardeCommuns(Liste<N>& a, const Liste<M>& b) {
 }
 
 template <int N, int M>
-int EstInclus(const Liste<N>& a, const Liste<M>& b) {
+bool EstInclus(const Liste<N>& a, const Liste<M>& b) {
   for (int32_t v : a)
-    if (!Contient(b, v)) return 0;
-  return 1;
+    if (!Contient(b, v)) return false;
+  return true;
 }
 
 template <int N, int M>
-int Disjointes(const Liste<N>& a, const Liste<M>& b) {
+bool Disjointes(const Liste<N>& a, const Liste<M>& b) {
   for (int32_t x : a)
     for (int32_t y : b)
-      if (x == y) return 0;
-  return 1;
+      if (x == y) return false;
+  return true;
 }
 
 template <int N, int M>

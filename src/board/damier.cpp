@@ -166,19 +166,19 @@ void FixeGenerationsRequetes(uint32_t valeur) {
   etat.pierres.valeur = valeur;
 }
 
-int AuMoinsNLibertes(const Damier& d, int32_t p, int n) {
-  if (!SurGoban(p) || Couleur(d, p) == VIDE) return 0;
+bool AuMoinsNLibertes(const Damier& d, int32_t p, int n) {
+  if (!SurGoban(p) || Couleur(d, p) == VIDE) return false;
   Vide(etat.LibertesEnPlus);
   DemarreLibertes(d, Couleur(d, p), n);
   etat.libertes.Pose(p);
   Ajoute(IntersectionsLues, p);
-  if (etat.compte >= etat.cible) return 1;
+  if (etat.compte >= etat.cible) return true;
   InondeLibertes(p);
   return etat.compte >= etat.cible;
 }
 
-int AuMoinsNPierres(const Damier& d, int32_t p, int n) {
-  if (!SurGoban(p) || Couleur(d, p) == VIDE) return 0;
+bool AuMoinsNPierres(const Damier& d, int32_t p, int n) {
+  if (!SurGoban(p) || Couleur(d, p) == VIDE) return false;
   etat.position = &d;
   etat.couleur = Couleur(d, p);
   etat.cible = n;
@@ -238,8 +238,8 @@ bool CoupPossible(const Damier& d, int32_t p, int c) {
 
 }  // namespace
 
-int AuMoinsNLibertesApres(const Damier& d, int32_t p, int c, int n) {
-  if (!CoupPossible(d, p, c)) return 0;
+bool AuMoinsNLibertesApres(const Damier& d, int32_t p, int c, int n) {
+  if (!CoupPossible(d, p, c)) return false;
   Vide(etat.LibertesEnPlus);
   EnsembleIntersections capturees;
   Vide(capturees);
@@ -248,8 +248,8 @@ int AuMoinsNLibertesApres(const Damier& d, int32_t p, int c, int n) {
   return LibertesDuCoup(d, p, c, n, nullptr);
 }
 
-int AuMoinsNLibertesApres2(const Damier& d, int32_t p, int32_t q, int c, int n) {
-  if (!CoupPossible(d, p, c) || !CoupPossible(d, q, c)) return 0;
+bool AuMoinsNLibertesApres2(const Damier& d, int32_t p, int32_t q, int c, int n) {
+  if (!CoupPossible(d, p, c) || !CoupPossible(d, q, c)) return false;
   // Each capture test clears LibertesEnPlus as it goes, so both are gathered
   // apart and joined afterwards.
   EnsembleIntersections capturees;
@@ -277,14 +277,14 @@ int LibertesApres(const Damier& d, int32_t p, int c, int n, ListeIntersections& 
   return LibertesDuCoup(d, p, c, n + 1, &libertes);
 }
 
-int AdversairesOntNLibertes(const Damier& d, int32_t p, int n) {
-  if (!SurGoban(p) || Couleur(d, p) == VIDE) return 0;
+bool AdversairesOntNLibertes(const Damier& d, int32_t p, int n) {
+  if (!SurGoban(p) || Couleur(d, p) == VIDE) return false;
   etat.position = &d;
   const int couleur = Couleur(d, p);
   etat.pierres.Demarre();
   etat.pierres.Pose(p);
   Ajoute(IntersectionsLues, p);
-  return OpposantsDeLaChaine(p, couleur, n) ? 1 : 0;
+  return OpposantsDeLaChaine(p, couleur, n);
 }
 
 int NombreVoisins(const Damier& d, int32_t p, int c) {
@@ -297,24 +297,24 @@ int NombreVoisins(const Damier& d, int32_t p, int c) {
   return k;
 }
 
-int EstLegal(const Damier& d, int32_t p, int c) {
-  if (p < 0) return 0;
-  if (p == COUP_PASSE) return 1;
-  if (p >= NbIntersections) return 0;
+bool EstLegal(const Damier& d, int32_t p, int c) {
+  if (p < 0) return false;
+  if (p == COUP_PASSE) return true;
+  if (p >= NbIntersections) return false;
   Ajoute(IntersectionsLues, p);
-  if (Couleur(d, p) != VIDE) return 0;
+  if (Couleur(d, p) != VIDE) return false;
   for (int32_t r : Voisins[p]) {
     Ajoute(IntersectionsLues, r);
-    if (Couleur(d, r) == VIDE) return 1;
+    if (Couleur(d, r) == VIDE) return true;
   }
   // Only a move with no empty neighbour can retake a ko, so the PointKo 0 of
   // a cleared position never bans an ordinary move.
-  if (p == PointKo(d)) return 0;
-  if (AuMoinsNLibertesApres(d, p, c, 1)) return 1;
+  if (p == PointKo(d)) return false;
+  if (AuMoinsNLibertesApres(d, p, c, 1)) return true;
   const int o = Adversaire(c);
   for (int32_t r : Voisins[p])
-    if (AdversaireEnAtari(d, r, o)) return 1;
-  return 0;
+    if (AdversaireEnAtari(d, r, o)) return true;
+  return false;
 }
 
 int32_t PointKoApres(const Damier& d, int32_t p, int c) {

@@ -26,29 +26,29 @@ class SuiviJoueCoup {
   ~SuiviJoueCoup() = default;
 };
 
-// 1 if the chain at p has at least n liberties (0 for an empty or off-board p).
-int AuMoinsNLibertes(const Damier& d, int32_t p, int n);
-// 1 if the chain at p has at least n stones (0 for an empty p).
-int AuMoinsNPierres(const Damier& d, int32_t p, int n);
+// True if the chain at p has at least n liberties (false for an empty or off-board p).
+bool AuMoinsNLibertes(const Damier& d, int32_t p, int n);
+// True if the chain at p has at least n stones (false for an empty p).
+bool AuMoinsNPierres(const Damier& d, int32_t p, int n);
 // Adds the chain at p to the set (for an empty p, the connected empty region).
 void AjouteChaine(const Damier& d, EnsembleIntersections& e, int32_t p);
-// 1 if a stone of c placed at the empty point p would have at least n
+// True if a stone of c placed at the empty point p would have at least n
 // liberties, counting the stones it would capture.
-int AuMoinsNLibertesApres(const Damier& d, int32_t p, int c, int n);
+bool AuMoinsNLibertesApres(const Damier& d, int32_t p, int c, int n);
 // The same for stones of c placed at both p and q.
-int AuMoinsNLibertesApres2(const Damier& d, int32_t p, int32_t q, int c, int n);
+bool AuMoinsNLibertesApres2(const Damier& d, int32_t p, int32_t q, int c, int n);
 // Fills the list with the liberties of a stone c at p (captures counted),
-// stopping once there are more than n; 1 if there are more than n.
+// stopping once there are more than n; true if there are more than n.
 int LibertesApres(const Damier& d, int32_t p, int c, int n, ListeIntersections& libertes);
 // Adds to the set every stone a move at p would capture (adversaire: the colour
-// captured); 1 if the move is a ko shape.
+// captured); true if the move is a ko shape.
 int PierresCapturees(const Damier& d, EnsembleIntersections& e, int32_t p, int adversaire);
-// 1 if every opponent chain next to the chain at p has at least n liberties.
-int AdversairesOntNLibertes(const Damier& d, int32_t p, int n);
+// True if every opponent chain next to the chain at p has at least n liberties.
+bool AdversairesOntNLibertes(const Damier& d, int32_t p, int n);
 // Number of neighbours of p holding colour c.
 int NombreVoisins(const Damier& d, int32_t p, int c);
-// 1 if c may play at p; COUP_PASSE is always legal.
-int EstLegal(const Damier& d, int32_t p, int c);
+// True if c may play at p; COUP_PASSE is always legal.
+bool EstLegal(const Damier& d, int32_t p, int c);
 // The ko point the move would create, or COUP_PASSE.
 int32_t PointKoApres(const Damier& d, int32_t p, int c);
 // Writes the move (a point off the board is a pass), removes the captured

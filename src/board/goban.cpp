@@ -138,21 +138,21 @@ void InitialiseGoban(int taille) {
   }
 }
 
-int EstVoisin(int32_t p, int32_t q) {
-  if (!SurGoban(p) || !SurGoban(q)) return 0;
+bool EstVoisin(int32_t p, int32_t q) {
+  if (!SurGoban(p) || !SurGoban(q)) return false;
   const int n = TailleGoban;
-  if (q == p - n || q == p + n) return 1;
-  if (q == p + 1 && !BordDroit[p]) return 1;
-  if (q == p - 1 && !BordGauche[p]) return 1;
-  return 0;
+  if (q == p - n || q == p + n) return true;
+  if (q == p + 1 && !BordDroit[p]) return true;
+  if (q == p - 1 && !BordGauche[p]) return true;
+  return false;
 }
 
-int EstDiagonale(int32_t p, int32_t q) {
-  if (!SurGoban(p) || !SurGoban(q)) return 0;
+bool EstDiagonale(int32_t p, int32_t q) {
+  if (!SurGoban(p) || !SurGoban(q)) return false;
   const int n = TailleGoban;
-  if (q == p - n - 1 && !BordGauche[p]) return 1;
-  if (q == p - n + 1 && !BordDroit[p]) return 1;
-  if (q == p + n - 1 && !BordGauche[p]) return 1;
-  if (q == p + n + 1 && !BordDroit[p]) return 1;
-  return 0;
+  if (q == p - n - 1 && !BordGauche[p]) return true;
+  if (q == p - n + 1 && !BordDroit[p]) return true;
+  if (q == p + n - 1 && !BordGauche[p]) return true;
+  if (q == p + n + 1 && !BordDroit[p]) return true;
+  return false;
 }

@@ -63,8 +63,8 @@ extern int32_t Intersection[21][21];
 // Sets the size and fills every table above. Any earlier content is overwritten.
 void InitialiseGoban(int taille);
 
-int EstVoisin(int32_t p, int32_t q);
-int EstDiagonale(int32_t p, int32_t q);
+bool EstVoisin(int32_t p, int32_t q);
+bool EstDiagonale(int32_t p, int32_t q);
 
 // A colour is 0 (empty), 1 or 2; Adversaire(1) is 2 and anything else gives 1.
 inline int Adversaire(int c) {
@@ -87,18 +87,18 @@ inline void Ajoute(EnsembleIntersections& e, int32_t p) {
 inline void Retire(EnsembleIntersections& e, int32_t p) {
   if (static_cast<uint32_t>(p) < 384) e.Mots[p >> 5] &= ~(1u << (p & 31));
 }
-inline int Contient(const EnsembleIntersections& e, int32_t p) {
+inline bool Contient(const EnsembleIntersections& e, int32_t p) {
   return static_cast<uint32_t>(p) < 384 ? (e.Mots[p >> 5] >> (p & 31)) & 1 : 0;
 }
 // a |= b
 inline void Union(EnsembleIntersections& a, const EnsembleIntersections& b) {
   for (int i = 0; i < 12; i++) a.Mots[i] |= b.Mots[i];
 }
-// 1 if a and b share a point.
-inline int Rencontre(const EnsembleIntersections& a, const EnsembleIntersections& b) {
+// True if a and b share a point.
+inline bool Rencontre(const EnsembleIntersections& a, const EnsembleIntersections& b) {
   for (int i = 0; i < 12; i++)
-    if (a.Mots[i] & b.Mots[i]) return 1;
-  return 0;
+    if (a.Mots[i] & b.Mots[i]) return true;
+  return false;
 }
 
 // Every board query adds the points it examines here, so that an analysis can

@@ -58,6 +58,9 @@ struct EtatIncremental {
   // The colours of DamierIncremental unpacked, one byte a point: read many
   // times a move, they cost a load instead of a shift and a mask.
   uint8_t couleurs[NB_INTERSECTIONS_MAX];
+  // HashPosition with the stones, the ko and the side to move taken out, as
+  // the board was built: the coherence check's reference.
+  uint32_t hashBase[2] = {0, 0};
 };
 
 // Room in the undo log that one move can take at most: per neighbour, two
@@ -599,15 +602,15 @@ void ListString::clear() {
   Vide(Numeros);
 }
 
-int ListString::add(String* s) {
-  if (contient(s->Number)) return 0;
+bool ListString::add(String* s) {
+  if (contient(s->Number)) return false;
   if (Nombre >= MAX_LISTSTRING) {
     Signale("Pb ListString::add MAX_LISTSTRING, string %d perdue\n", s->Number);
-    return 0;
+    return false;
   }
   Elements[Nombre++] = s;
   Ajoute(Numeros, s->Number);
-  return 1;
+  return true;
 }
 
 void ListString::ote(String* s) {
@@ -629,6 +632,36 @@ String* ListString::next() {
 
 // ---------------------------------------------------------------------------
 // The board
+
+namespace {
+
+// The hash words of the stones, the ko point and the side to move now.
+void HashEtat(uint32_t (&h)[2]) {
+  h[0] = h[1] = 0;
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    const int c = Col(p);
+    if (c != 1 && c != 2) continue;
+    h[0] ^= CleZobristRang(ZOBRIST_COULEUR1_MOT1 + c - 1, p);
+    h[1] ^= CleZobristRang(ZOBRIST_COULEUR1_MOT2 + c - 1, p);
+  }
+  if (KoIncremental != -1) {
+    h[0] ^= CleZobristRang(ZOBRIST_KO_MOT1, KoIncremental);
+    h[1] ^= CleZobristRang(ZOBRIST_KO_MOT2, KoIncremental);
+  }
+  if (Profondeur & 1) {
+    h[0] ^= CleZobrist[ZOBRIST_TRAIT];
+    h[1] ^= CleZobrist[ZOBRIST_TRAIT + 1];
+  }
+}
+
+void NoteHashBase() {
+  uint32_t h[2];
+  HashEtat(h);
+  etat.hashBase[0] = HashPosition[0] ^ h[0];
+  etat.hashBase[1] = HashPosition[1] ^ h[1];
+}
+
+}  // namespace
 
 void InitialiseDamierIncremental(const Damier& damier) {
   RemetAZero();
@@ -709,37 +742,38 @@ void InitialiseDamierIncremental(const Damier& damier) {
     KoIncremental = ko;
     XorKo(ko);
   }
+  NoteHashBase();
 }
 
-int CoupLegalIncremental(int32_t p, int c) {
-  if (!SurGoban(p) || (c != 1 && c != 2)) return 0;
+bool CoupLegalIncremental(int32_t p, int c) {
+  if (!SurGoban(p) || (c != 1 && c != 2)) return false;
   Ajoute(IntersectionsLues, p);
-  if (Col(p) != VIDE || p == KoIncremental) return 0;
+  if (Col(p) != VIDE || p == KoIncremental) return false;
   for (int32_t n : Voisins[p]) {
     Ajoute(IntersectionsLues, n);
     const int cn = Col(n);
-    if (cn == VIDE) return 1;
-    if (cn == c && StringIntersection[n]->Libertes.Nombre > 1) return 1;
+    if (cn == VIDE) return true;
+    if (cn == c && StringIntersection[n]->Libertes.Nombre > 1) return true;
   }
-  return CompteLibertesApres(p, c) > 0 ? 1 : 0;
+  return CompteLibertesApres(p, c) > 0;
 }
 
-int JoueCoupIncremental(int32_t p, int c) {
+bool JoueCoupIncremental(int32_t p, int c) {
   const bool passe = p == COUP_PASSE;
   if ((c != 1 && c != 2) || (!passe && (!SurGoban(p) || Col(p) != VIDE))) {
     Signale("Pb JoueCoupIncremental coup %d couleur %d impossible\n", p, c);
-    return 0;
+    return false;
   }
   Voisinage v;
   if (passe) {
     if (SuiviModifications && Profondeur >= PROFONDEUR_MAX) {
       Signale("Pb JoueCoupIncremental PROFONDEUR_MAX, coup %d refuse\n", p);
-      return 0;
+      return false;
     }
-    if (PileUndoPleine(p, 2)) return 0;
+    if (PileUndoPleine(p, 2)) return false;
   } else {
     LitVoisinage(p, c, v);
-    if (PlaceManquante(p, c, v)) return 0;
+    if (PlaceManquante(p, c, v)) return false;
   }
   if (SuiviModifications) {
     ModificationsCoup& m = ModificationsProfondeur[Profondeur];
@@ -758,18 +792,118 @@ int JoueCoupIncremental(int32_t p, int c) {
   FixeKo(k);
   XorTrait();
   Profondeur++;
-  return 1;
+  return true;
 }
 
-int EssaieCoupIncremental(int32_t p, int c) {
-  if (!CoupLegalIncremental(p, c)) return 0;
+namespace {
+
+bool Incoherent(const char* quoi, int32_t p) {
+  Signale("Pb CoherenceIncremental %s en %d\n", quoi, p);
+  return false;
+}
+
+// The string at p against a recount: its stones by flood fill, its liberties
+// and its adjacent enemy strings. Marks its stones in vues.
+bool StringCoherente(int32_t p, EnsembleIntersections& vues, EnsembleIntersections& numeros) {
+  const String* s = StringIntersection[p];
+  const int c = Col(p);
+  if (s->Color != c) return Incoherent("couleur de la string", p);
+  if (s->Number < 0 || s->Number >= MAX_STRINGS || &PileString[s->Number] != s)
+    return Incoherent("numero de la string", p);
+  if (!Contient(etat.vivantes, s->Number)) return Incoherent("string absente du plateau", p);
+  if (Contient(numeros, s->Number)) return Incoherent("string partagee par deux chaines", p);
+  Ajoute(numeros, s->Number);
+
+  EnsembleIntersections pierres, libertes, voisines;
+  Vide(pierres);
+  Vide(libertes);
+  Vide(voisines);
+  int nbPierres = 0, nbLibertes = 0, nbVoisines = 0, ancre = p;
+  int32_t pile[NB_INTERSECTIONS_MAX];
+  int n = 0;
+  pile[n++] = p;
+  Ajoute(pierres, p);
+  while (n > 0) {
+    const int32_t q = pile[--n];
+    nbPierres++;
+    if (q < ancre) ancre = q;
+    if (StringIntersection[q] != s) return Incoherent("pierre hors de sa string", q);
+    for (int32_t r : Voisins[q]) {
+      const int cr = Col(r);
+      if (cr == VIDE) {
+        if (!Contient(libertes, r)) nbLibertes++;
+        Ajoute(libertes, r);
+      } else if (cr == c) {
+        if (Contient(pierres, r)) continue;
+        Ajoute(pierres, r);
+        pile[n++] = r;
+      } else {
+        const String* t = StringIntersection[r];
+        if (!t) return Incoherent("pierre sans string", r);
+        if (!Contient(voisines, t->Number)) nbVoisines++;
+        Ajoute(voisines, t->Number);
+      }
+    }
+  }
+  Union(vues, pierres);
+
+  if (s->Ancre != ancre) return Incoherent("ancre", p);
+  if (!(s->EnsemblePierres == pierres) || s->Pierres.Nombre != nbPierres)
+    return Incoherent("pierres", p);
+  for (int32_t q : s->Pierres)
+    if (!Contient(pierres, q)) return Incoherent("liste des pierres", p);
+  if (!(s->EnsembleLibertes == libertes) || s->Libertes.Nombre != nbLibertes)
+    return Incoherent("libertes", p);
+  for (int32_t q : s->Libertes)
+    if (!Contient(libertes, q)) return Incoherent("liste des libertes", p);
+  if (!(s->Voisines.Numeros == voisines) || s->Voisines.Nombre != nbVoisines)
+    return Incoherent("strings voisines", p);
+  for (const String* t : s->Voisines)
+    if (!Contient(voisines, t->Number)) return Incoherent("liste des strings voisines", p);
+  return true;
+}
+
+}  // namespace
+
+bool CoherenceIncremental() {
+  EnsembleIntersections vues, numeros;
+  Vide(vues);
+  Vide(numeros);
+  int bilan = 0;
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    const int c = Col(p);
+    if (c != Couleur(DamierIncremental, p)) return Incoherent("couleur du damier", p);
+    if (c != VIDE && c != 1 && c != 2) return Incoherent("couleur", p);
+    int compte[3] = {0, 0, 0};
+    for (int32_t r : Voisins[p]) compte[Col(r)]++;
+    for (int k = 0; k < 3; k++)
+      if (NbVoisinsCouleur[k][p] != compte[k]) return Incoherent("nombre de voisins", p);
+    if (c == VIDE) {
+      if (StringIntersection[p]) return Incoherent("string sur un point vide", p);
+      continue;
+    }
+    bilan += c == 1 ? 1 : -1;
+    if (!StringIntersection[p]) return Incoherent("pierre sans string", p);
+    if (!Contient(vues, p) && !StringCoherente(p, vues, numeros)) return false;
+  }
+  if (!(numeros == etat.vivantes)) return Incoherent("strings sur le plateau", -1);
+  if (bilan != BilanPierres) return Incoherent("BilanPierres", -1);
+  uint32_t h[2];
+  HashEtat(h);
+  if ((etat.hashBase[0] ^ h[0]) != HashPosition[0] || (etat.hashBase[1] ^ h[1]) != HashPosition[1])
+    return Incoherent("HashPosition", -1);
+  return true;
+}
+
+bool EssaieCoupIncremental(int32_t p, int c) {
+  if (!CoupLegalIncremental(p, c)) return false;
   return JoueCoupIncremental(p, c);
 }
 
-int UndoIncremental() {
+bool UndoIncremental() {
   if (etat.nbMotsUndo == 0) {
     Signale("Pb UndoIncremental aucun coup a reprendre\n");
-    return 0;
+    return false;
   }
   Profondeur--;
   XorTrait();
@@ -795,7 +929,10 @@ int UndoIncremental() {
     else
       std::fputs("Probleme2 UndoIncremental\n", SortieConsole());
   }
-  return 1;
+  if constexpr (VerifieCoherenceApresReprise) {
+    if (!CoherenceIncremental()) std::abort();
+  }
+  return true;
 }
 
 int32_t PointKoIncremental(int32_t p, int c) {
@@ -885,6 +1022,7 @@ void ReinitialiseIncremental() {
     Vide(VoisinsCouleur2[p]);
   }
   HashPosition[0] = HashPosition[1] = 0;
+  etat.hashBase[0] = etat.hashBase[1] = 0;
   IntersectionsModifiees = nullptr;
   TraceActiveA = TraceActiveB = nullptr;
   SuiviModifications = 0;

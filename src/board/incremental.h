@@ -31,17 +31,17 @@ struct ListString {
   EnsembleIntersections Numeros;  // bit i: the string of Number i is present
 
   void clear();
-  // Appends s unless it is already present; 1 if appended. A full list keeps
-  // its elements (the overflow is reported and s dropped: 0).
-  int add(String* s);
+  // Appends s unless it is already present; true if appended. A full list keeps
+  // its elements (the overflow is reported and s dropped: false).
+  bool add(String* s);
   // Removes s, keeping the order of the others. A string that is not present
   // means the board is corrupt: the program ends (code 3).
   void ote(String* s);
   // Iteration with the cursor: first() restarts it; both answer null at the end.
   String* first();
   String* next();
-  int contient(int32_t number) const { return Contient(Numeros, number); }
-  int contient(const String* s) const;
+  bool contient(int32_t number) const { return Contient(Numeros, number); }
+  bool contient(const String* s) const;
 
   String* const* begin() const { return Elements; }
   String* const* end() const { return Elements + Nombre; }
@@ -65,7 +65,7 @@ struct String {
   int NbLibertes() const { return Libertes.Nombre; }
 };
 
-inline int ListString::contient(const String* s) const {
+inline bool ListString::contient(const String* s) const {
   return contient(s->Number);
 }
 
@@ -131,22 +131,22 @@ extern ModificationsCoup ModificationsProfondeur[PROFONDEUR_MAX];
 // reset.
 void InitialiseDamierIncremental(const Damier& damier);
 
-// 1 if c may play at p (a pass is not a point: 0).
-int CoupLegalIncremental(int32_t p, int c);
+// True if c may play at p (a pass is not a point: false).
+bool CoupLegalIncremental(int32_t p, int c);
 
-// Plays c at p (COUP_PASSE: a pass) with no legality test. Answers 1 when the
-// move is played, 0 when it is refused: a point neither on the board nor a
+// Plays c at p (COUP_PASSE: a pass) with no legality test. Answers true when the
+// move is played, false when it is refused: a point neither on the board nor a
 // pass, an occupied point, a colour other than 1 or 2, or a move that would
 // overflow one of the board's fixed stacks (reported with a "Pb ..." line).
 // A refused move must not be taken back.
-int JoueCoupIncremental(int32_t p, int c);
+bool JoueCoupIncremental(int32_t p, int c);
 
-// Plays the move if it is legal; 1 if played (0 for illegal or refused).
-int EssaieCoupIncremental(int32_t p, int c);
+// Plays the move if it is legal; true if played (false for illegal or refused).
+bool EssaieCoupIncremental(int32_t p, int c);
 
-// Takes back the last move played. Answers 1, or 0 (with a "Pb ..." line) when
+// Takes back the last move played. Answers true, or false (with a "Pb ..." line) when
 // there is no move to take back.
-int UndoIncremental();
+bool UndoIncremental();
 
 // The ko point that c's move at p would create, or -1.
 int32_t PointKoIncremental(int32_t p, int c);
@@ -164,6 +164,23 @@ int32_t PlusPetitePierre(int32_t p);
 // Empties the board, its stacks and pool, HashPosition, the trace pointers and
 // IntersectionsModifiees, as at start-up (for tests).
 void ReinitialiseIncremental();
+
+// CoherenceIncremental() recounts the board from its colours and compares the
+// recount with what play and undo keep: every stone's string (colour, stones,
+// anchor, liberties, adjacent enemy strings, in their lists and their sets), the
+// strings on the board, the neighbour counts, BilanPierres, and HashPosition
+// against the hash the board was built with. True when everything agrees;
+// otherwise the first difference is reported ("Pb CoherenceIncremental ...") and
+// the answer is false. Changes nothing.
+bool CoherenceIncremental();
+
+// On in the sanitizer build: every take-back checks the board's coherence and
+// ends the program (abort) on a difference.
+#ifdef ILVANE_COHERENCE
+inline constexpr bool VerifieCoherenceApresReprise = true;
+#else
+inline constexpr bool VerifieCoherenceApresReprise = false;
+#endif
 
 // Sizes of the internal stacks, for tests and diagnostics.
 int NombreMotsPileUndo();
@@ -192,14 +209,14 @@ class [[nodiscard]] CoupTemporaire {
   CoupTemporaire(const CoupTemporaire&) = delete;
   CoupTemporaire& operator=(const CoupTemporaire&) = delete;
 
-  bool Joue() const { return joue_ != 0; }
-  explicit operator bool() const { return joue_ != 0; }
+  bool Joue() const { return joue_; }
+  explicit operator bool() const { return joue_; }
   // Takes the move back now (the destructor then does nothing).
   void Annule() {
     if (joue_) UndoIncremental();
-    joue_ = 0;
+    joue_ = false;
   }
 
  private:
-  int joue_;
+  bool joue_;
 };

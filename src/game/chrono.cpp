@@ -1,5 +1,7 @@
 #include "game/chrono.h"
 
+#include <algorithm>
+
 #include <chrono>
 
 Chrono ChronoPartie{};
@@ -91,4 +93,16 @@ void ChronoNoir() {
 }
 void ChronoBlanc() {
   Avance(HorlogeBlanc);
+}
+
+void FixeHorloge(Horloge& h, double secondes) {
+  const int s = std::max(0, static_cast<int>(secondes));
+  h.Heures = s / 3600;
+  h.Minutes = s / 60 % 60;
+  h.Secondes = std::max(0.0, secondes) - (s - s % 60);
+  const int chiffres[6] = {h.Heures / 10 % 10, h.Heures % 10, h.Minutes / 10,
+                           h.Minutes % 10,     s % 60 / 10,   s % 10};
+  for (int i = 0, k = 0; i < 8; i++)
+    h.Texte[i] = i % 3 == 2 ? ':' : static_cast<char>('0' + chiffres[k++]);
+  h.Texte[8] = '\0';
 }

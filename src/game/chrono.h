@@ -42,6 +42,9 @@ struct Horloge {
 extern Horloge HorlogeNoir;
 extern Horloge HorlogeBlanc;
 
+// Sets a clock to a time used, in seconds: its fields and its text.
+void FixeHorloge(Horloge& h, double secondes);
+
 // Both clocks to zero, their texts to "00:00:00", and the stopwatch restarted.
 // Called at start-up and by every new game.
 void RemiseAZeroChronos();

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "analysis/choix.h"
 #include "base/trace.h"
 #include "board/damier.h"
 #include "game/chrono.h"
+#include "game/moteur.h"
 #include "game/partie.h"
 
 namespace {
@@ -28,14 +28,25 @@ constexpr const char* FIN_NOIR_GAGNE =
     "Je Passe. La partie est terminée.\nNoir a %d pierres sur le Goban.\nBlanc a %d pierres sur "
     "le Goban.\nNoir gagne de %d points";
 
-ChoixMoteur choixMoteur = ChoisitCoup;
+// The result of the game, once it has ended.
+char resultat[16] = "";
+
+void FixeResultat(char gagnant, int points) {
+  if (points < 0)
+    std::snprintf(resultat, sizeof resultat, "%c+R", gagnant);
+  else
+    std::snprintf(resultat, sizeof resultat, "%c+%d", gagnant, points);
+}
 
 }  // namespace
 
+// The engine's move for colour 1, or COUP_PASSE. The pass flag is set to
+// passeAvant before the call. An answer that is not a legal point would break
+// the position: it is reported and taken as a pass.
 int32_t CoupIlvane(int passeAvant) {
   int32_t point = -1;
   int passe = passeAvant;
-  choixMoteur(point, passe);
+  DemandeCoupMoteur(point, passe);
   if (passe) return COUP_PASSE;
   if (!SurGoban(point) || !EstLegal(DamierCourant, point, 1)) {
     Signale("Pb ChoisitCoup coup illegal %d\n", point);
@@ -65,6 +76,7 @@ void VidePartie(FenetreJeu& f) {
   PartieCommencee = 0;
   ViderDamier(DamierCourant);
   PartieFinie = 0;
+  resultat[0] = '\0';
 }
 
 // The engine opens the game as Black. Returns its point, or COUP_PASSE.
@@ -172,10 +184,13 @@ void AnnonceFin(FenetreJeu& f) {
     if (c == CouleurBlanc) blancs++;
   }
   char texte[256];
-  if (noirs <= blancs)
+  if (noirs <= blancs) {
     std::snprintf(texte, sizeof texte, FIN_BLANC_GAGNE, noirs, blancs, blancs - noirs);
-  else
+    FixeResultat('W', blancs - noirs);
+  } else {
     std::snprintf(texte, sizeof texte, FIN_NOIR_GAGNE, noirs, blancs, noirs - blancs);
+    FixeResultat('B', noirs - blancs);
+  }
   f.Message(texte);
 }
 
@@ -237,10 +252,6 @@ void CommencePartie(FenetreJeu& f, int noir, const char* couleurIlvane, int mode
 
 }  // namespace
 
-void FixeChoixMoteur(ChoixMoteur choix) {
-  choixMoteur = choix ? choix : ChoisitCoup;
-}
-
 void JouerNoirClick(FenetreJeu& f) {
   CommencePartie(f, 2, ILVANE_BLANCS, MODE_CONTRE_ILVANE);
   DernierCoup = -1;
@@ -300,6 +311,7 @@ void AbandonClick(FenetreJeu& f) {
   f.DessinePierres();
   f.Bip();
   f.Message(CouleurNoir != 1 ? BLANC_PAR_ABANDON : NOIR_PAR_ABANDON);
+  FixeResultat(CouleurNoir != 1 ? 'W' : 'B', -1);
   PartieFinie = 1;
 }
 
@@ -381,4 +393,29 @@ void NouvellePartieJouerADeux(FenetreJeu& f) {
   RemiseAZeroChronos();
   ModeJeu = MODE_DEUX_JOUEURS;
   f.FixeCouleurIlvane(ILVANE_NE_JOUE_PAS);
+}
+
+const char* ResultatPartie() {
+  return PartieFinie ? resultat : "";
+}
+
+void CommencePartieEnregistree(FenetreJeu& f, int noir, int mode, const Damier& depart,
+                               const std::vector<CoupSgf>& coups, int aJouer) {
+  const char* libelle = mode == MODE_DEUX_JOUEURS ? ILVANE_NE_JOUE_PAS
+                        : noir == 1               ? ILVANE_NOIRS
+                                                  : ILVANE_BLANCS;
+  CommencePartie(f, noir, libelle, mode);
+  DamierCourant = depart;
+  FixePointKo(DamierCourant, COUP_PASSE);
+  for (const CoupSgf& c : coups) {
+    const int couleur = c.Couleur == 1 ? CouleurNoir : CouleurBlanc;
+    if (c.Point == COUP_PASSE)
+      JouePasse(couleur);
+    else
+      JoueCoup(c.Point, couleur);
+  }
+  NbCoupsHistorique = NbCoupsJoues;
+  MetTrackBar(f);
+  ApresDeplacement(f);
+  if (coups.empty()) CouleurAJouer = aJouer == 2 ? CouleurBlanc : CouleurNoir;
 }

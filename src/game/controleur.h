@@ -7,13 +7,12 @@
 // draws through the window it is given.
 
 #include <cstdint>
+#include <vector>
 
+#include "board/goban.h"
 #include "game/fenetre.h"
-
-// The engine's move choice, as ChoisitCoup: for colour 1 on DamierCourant.
-using ChoixMoteur = void (*)(int32_t& point, int& passe);
-// Tests put a scripted engine here; nullptr gives ChoisitCoup back.
-void FixeChoixMoteur(ChoixMoteur choix);
+#include "game/moteur.h"
+#include "game/sgf.h"
 
 // The engine's move for colour 1 on DamierCourant, or COUP_PASSE: the one call
 // to the engine, for the window and the GTP engine alike. The pass flag is set
@@ -46,3 +45,18 @@ void FormShow(FenetreJeu& f);
 void NouvellePartieJouerNoir(FenetreJeu& f);
 void NouvellePartieJouerBlanc(FenetreJeu& f);
 void NouvellePartieJouerADeux(FenetreJeu& f);
+
+// How the game ended, for its record: "B+n" or "W+n" after both passed (n the
+// difference in stones, a tie "W+0"), "B+R" or "W+R" after a resignation, ""
+// while it goes on.
+const char* ResultatPartie();
+
+// Sets up a game from a record already checked: Black plays with the colour
+// code noir, in mode ModeJeu (against the engine, the engine is colour 1), from
+// the position depart (no ko), then replays the moves (colours 1 black, 2
+// white, as in the record) into the history. The window shows the last move;
+// stepping walks through the record, and a click continues from the position
+// shown. aJouer (1 black, 2 white, 0 unknown) says who moves when there is no
+// move to go by.
+void CommencePartieEnregistree(FenetreJeu& f, int noir, int mode, const Damier& depart,
+                               const std::vector<CoupSgf>& coups, int aJouer);

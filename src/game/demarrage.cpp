@@ -7,7 +7,7 @@
 #include "board/incremental.h"
 #include "game/chrono.h"
 #include "game/partie.h"
-#include "rules/base.h"
+#include "rules/regles.h"
 
 namespace {
 
@@ -19,13 +19,10 @@ EnsembleIntersections ModifieesProgramme;
 void InitialisationProgramme() {
   OuvreTraceJeu("game.trace");
   ChargeBaseRegles();
-  CouleurNoir = 1;
-  CouleurBlanc = 2;
-  VideHistorique();
+  ReinitialisePartie();
   NumeroCoup = 1;
   ReinitialiseReglages();
   RemiseAZeroChronos();
   FixeChronoAnalyse(SecondesChrono);
   IntersectionsModifiees = &ModifieesProgramme;
-  ViderDamier(DamierCourant);
 }

@@ -3,33 +3,14 @@
 #include "base/trace.h"
 #include "board/damier.h"
 
-Damier DamierCourant{};
-int CouleurNoir = 1;
-int CouleurBlanc = 2;
-int CouleurAJouer = 1;
-int ModeJeu = 0;
-int PartieCommencee = 0;
-int PartieFinie = 0;
-int32_t DernierCoup = -1;
-
-int32_t HistoriqueCoups[MAX_COUPS_HISTORIQUE];
-int32_t HistoriqueCouleurs[MAX_COUPS_HISTORIQUE];
-int32_t HistoriqueKo[MAX_COUPS_HISTORIQUE];
-int32_t NbCoupsJoues = 0;
-int32_t NbCoupsHistorique = 0;
-Journal JournalModifications{};
-int HorsHistorique = 0;
+EtatPartie PartieCourante;
 
 namespace {
 
-// Set when EnregistreCoup or EnregistreModification had to drop something
-// during the move being recorded (dansCoup), which is then reported once.
-bool dansCoup = false;
-bool depassement = false;
-
 void Depasse(const char* ligne) {
-  if (!(dansCoup && depassement)) Signale("%s", ligne);
-  depassement = true;
+  EtatPartie& e = PartieCourante;
+  if (!(e.DansCoup && e.Depassement)) Signale("%s", ligne);
+  e.Depassement = true;
 }
 
 // Routes the changes that the board's JoueCoup writes into the history.
@@ -49,17 +30,17 @@ struct AvantCoup {
 };
 
 AvantCoup Note() {
-  dansCoup = true;
-  depassement = false;
+  PartieCourante.DansCoup = true;
+  PartieCourante.Depassement = false;
   return {NbCoupsJoues, JournalModifications.Nombre};
 }
 
 // A move only partly recorded is taken out of the records: the position is now
 // beyond the history, and the moves recorded after the cursor no longer follow it.
 void Conclut(const AvantCoup& avant) {
-  dansCoup = false;
-  if (!depassement) return;
-  depassement = false;
+  PartieCourante.DansCoup = false;
+  if (!PartieCourante.Depassement) return;
+  PartieCourante.Depassement = false;
   NbCoupsJoues = avant.joues;
   NbCoupsHistorique = avant.joues;
   JournalModifications.Nombre = avant.modifications;
@@ -89,17 +70,8 @@ void VideHistorique() {
 }
 
 void ReinitialisePartie() {
-  ViderDamier(DamierCourant);
-  CouleurNoir = 1;
-  CouleurBlanc = 2;
-  CouleurAJouer = 1;
-  ModeJeu = 0;
-  PartieCommencee = 0;
-  PartieFinie = 0;
-  DernierCoup = -1;
-  VideHistorique();
-  dansCoup = false;
-  depassement = false;
+  PartieCourante = EtatPartie{};
+  ViderDamier(PartieCourante.DamierCourant);
 }
 
 void EnregistreCoup(int32_t point, int couleur) {

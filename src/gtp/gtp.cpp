@@ -16,8 +16,10 @@
 #include "board/incremental.h"
 #include "game/chrono.h"
 #include "game/controleur.h"
+#include "game/enregistrement.h"
+#include "game/moteur.h"
 #include "game/partie.h"
-#include "gtp/sgf.h"
+#include "game/sgf.h"
 #include "tactics/prise.h"
 #include "version.h"
 
@@ -229,17 +231,16 @@ bool ChainesOntDesLibertes(const Damier& d) {
 }
 
 std::string LitFichier(const std::string& nom, std::string& texte) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(nom.c_str(), "rb"), std::fclose);
-  if (!f) return "cannot open file";
-  texte.clear();
-  char buf[1 << 14];
-  for (;;) {
-    const size_t n = std::fread(buf, 1, sizeof buf, f.get());
-    texte.append(buf, n);
-    if (texte.size() > static_cast<size_t>(TAILLE_FICHIER_SGF_MAX)) return "file too large";
-    if (n < sizeof buf) break;
+  switch (LitFichierSgf(nom, texte)) {
+    case ErreurFichier::Aucune:
+      return "";
+    case ErreurFichier::Ouverture:
+      return "cannot open file";
+    case ErreurFichier::Lecture:
+      return "cannot read file";
+    case ErreurFichier::TropGrand:
+      return "file too large";
   }
-  if (std::ferror(f.get())) return "cannot read file";
   return "";
 }
 
@@ -374,44 +375,24 @@ double TempsUtilise(int couleur) {
   return std::clamp(part, 0.0, 1.0) * 3600;
 }
 
-void FixeHorloge(Horloge& h, double secondes) {
-  const int s = std::max(0, static_cast<int>(secondes));
-  h.Heures = s / 3600;
-  h.Minutes = s / 60 % 60;
-  h.Secondes = std::max(0.0, secondes) - (s - s % 60);
-  const int chiffres[6] = {h.Heures / 10 % 10, h.Heures % 10, h.Minutes / 10,
-                           h.Minutes % 10,     s % 60 / 10,   s % 10};
-  for (int i = 0, k = 0; i < 8; i++)
-    h.Texte[i] = i % 3 == 2 ? ':' : static_cast<char>('0' + chiffres[k++]);
-  h.Texte[8] = '\0';
-}
-
-// Hands the game to the engine from the side of couleur: the engine is always
-// colour 1, so the position is seen from that side, and its clock is the clock
-// of the colour it plays.
-void PreparePourMoteur(int couleur) {
-  DamierCourant = VuePourCouleur(etat.Jeu.Position, couleur);
-  CouleurNoir = couleur == NOIR ? 1 : 2;
-  CouleurBlanc = Adversaire(CouleurNoir);
-  CouleurAJouer = 1;
-  FixeHorloge(couleur == NOIR ? HorlogeNoir : HorlogeBlanc, TempsUtilise(couleur));
-}
-
-// The engine's move for couleur through the controller's own call, so that the
-// window and GTP ask the engine the same way: always a legal point or a pass.
+// The engine's move for couleur: the game is handed to the engine from that
+// side, with the time it has used on that colour's clock. An answer the game's
+// rules refuse is reported and taken as a pass, so genmove always answers a
+// legal move or a pass.
 int32_t CoupMoteur(int couleur) {
-  PreparePourMoteur(couleur);
+  int32_t point = -1;
+  int passe = 1;
+  const double utilise = TempsUtilise(couleur);
   const auto debut = std::chrono::steady_clock::now();
-  int32_t p = CoupIlvane(1);
+  DemandeCoupMoteurPour(etat.Jeu.Position, couleur, utilise, point, passe);
   const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
   etat.Pendule.Reflexion[couleur] += duree.count();
-  // The engine's view and the game agree on the rules; a disagreement would
-  // be a fault of the view, and must not reach the game.
-  if (p != COUP_PASSE && !EstLegal(etat.Jeu.Position, p, couleur)) {
-    Signale("Pb genmove coup illegal sur la partie %d\n", p);
-    p = COUP_PASSE;
+  if (passe) return COUP_PASSE;
+  if (!SurGoban(point) || !EstLegal(etat.Jeu.Position, point, couleur)) {
+    Signale("Pb genmove coup illegal sur la partie %d\n", point);
+    return COUP_PASSE;
   }
-  return p;
+  return point;
 }
 
 bool Genmove(const Arguments& args, std::string& texte) {
@@ -462,7 +443,8 @@ bool Showboard(const Arguments&, std::string& texte) {
 bool FinalStatusList(const Arguments& args, std::string& texte) {
   if (args.empty()) return Echec(texte, "syntax error");
   const std::string statut = Minuscules(args[0]);
-  if (statut != "alive" && statut != "dead" && statut != "seki") return Echec(texte, "invalid status");
+  if (statut != "alive" && statut != "dead" && statut != "seki")
+    return Echec(texte, "invalid status");
   EnsembleIntersections mortes, choisies;
   Vide(mortes);
   Vide(choisies);
@@ -548,6 +530,36 @@ bool Loadsgf(const Arguments& args, std::string& texte) {
   NouvelleTrace();
   if (sgf.AvecKomi) etat.Komi = sgf.Komi;
   texte = EcritCouleur(aJouer);
+  return true;
+}
+
+// printsgf [file]: the position as a record, as GNU Go writes it: setup
+// stones, komi, and the player to move when the last move tells it. Written to
+// the file (empty answer) or given as the answer.
+bool Printsgf(const Arguments& args, std::string& texte) {
+  const Partie& jeu = etat.Jeu;
+  EnregistrementSgf e;
+  e.Taille = TailleGoban;
+  e.Komi = etat.Komi;
+  e.Date = DateDuJour();
+  for (int32_t p = 0; p < NbIntersections; p++) {
+    const int c = Couleur(jeu.Position, p);
+    if (c == NOIR) e.PosesNoires.push_back(p);
+    if (c == BLANC) e.PosesBlanches.push_back(p);
+    if (c != VIDE && jeu.Nombre > 0 &&
+        Couleur(jeu.Avant[(jeu.Debut + jeu.Nombre - 1) % HISTORIQUE_GTP], p) == VIDE)
+      e.AJouer = Adversaire(c);
+  }
+  std::string sgf = EcritSgf(e);
+  sgf.pop_back();
+  if (args.empty()) {
+    texte = sgf;
+    return true;
+  }
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(std::string(args[0]).c_str(), "wb"),
+                                                    std::fclose);
+  if (!f || std::fputs((sgf + "\n").c_str(), f.get()) < 0 || std::fflush(f.get()) != 0)
+    return Echec(texte, "cannot write file");
   return true;
 }
 
@@ -700,6 +712,7 @@ constexpr EntreeCommande Commandes[] = {
     {"time_settings", TimeSettings},
     {"time_left", TimeLeft},
     {"loadsgf", Loadsgf},
+    {"printsgf", Printsgf},
     {"is_legal", IsLegal},
     {"list_stones", ListStones},
     {"countlib", Countlib},
@@ -867,18 +880,6 @@ void BoucleGtp(std::istream& entree, std::ostream& sortie) {
 
 const Damier& PositionGtp() {
   return etat.Jeu.Position;
-}
-
-Damier VuePourCouleur(const Damier& d, int couleur) {
-  if (couleur == 1) return d;
-  Damier v;
-  ViderDamier(v);
-  for (int32_t p = 0; p < NbIntersections; p++) {
-    const int c = Couleur(d, p);
-    if (c != VIDE) PosePierre(v, p, Adversaire(c));
-  }
-  FixePointKo(v, PointKo(d));
-  return v;
 }
 
 std::string EcritVertex(int32_t p) {

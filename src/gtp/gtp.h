@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "board/goban.h"
+#include "game/moteur.h"
 
 inline constexpr int NOIR = 1;
 inline constexpr int BLANC = 2;
@@ -47,10 +48,6 @@ void FixeStatutsGtp(StatutsGtp statuts);
 
 // The position as the game sees it (black 1, white 2).
 const Damier& PositionGtp();
-
-// The position from the side of colour: that colour's stones are colour 1, the
-// other side's colour 2, as the engine's move choice expects.
-Damier VuePourCouleur(const Damier& d, int couleur);
 
 // "D4" for a point, "pass" for COUP_PASSE; columns skip the letter I.
 std::string EcritVertex(int32_t p);

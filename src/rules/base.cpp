@@ -8,15 +8,9 @@
 
 #include "base/trace.h"
 #include "rules/fichiers.h"
-#include "rules/motifs.h"
 
 TaillesMotifs TaillesGoalKind[GoalKind::Nombre];
 int TailleCle = CLE_32_BITS;
-
-MatchedRules MatchedRulesVivre;
-MatchedRules MatchedRulesOeil;
-MatchedRules MatchedRulesConnecter;
-MatchedRules MatchedRulesPartage;
 
 namespace {
 
@@ -53,9 +47,6 @@ struct EtatBase {
   Base Bases[MaxBaseNumber];
   int NbBases = 0;
   Seau Seaux[NB_SEAUX_BASES];
-  MatchedRule Pool[NB_REGLES_POOL];
-  MatchedRule* Pile[NB_REGLES_POOL];
-  int Sommet = 0;
   Lecture lecture;
   void (*sortie)(int) = nullptr;
 };
@@ -116,23 +107,6 @@ void AjouteTaille(int kind, int w, int h) {
   t.Nombre++;
 }
 
-void VideBases() {
-  for (Base& b : etat.Bases) b = Base{};
-  etat.NbBases = 0;
-  for (Seau& s : etat.Seaux) s.Nombre = 0;
-}
-
-void CreePool() {
-  for (int i = 0; i < NB_REGLES_POOL; i++) etat.Pile[i] = &etat.Pool[i];
-  etat.Sommet = NB_REGLES_POOL;
-}
-
-void CreeEnsemble(MatchedRules& s, int tag) {
-  s.GoalFamily = tag;
-  s.NbGRules = 0;
-  s.NbGiRules = 0;
-}
-
 }  // namespace
 
 int32_t CleBase(int kind, int type, int zone, int w, int h) {
@@ -171,12 +145,12 @@ int NombreBases() {
   return etat.NbBases;
 }
 
-int LitBlocBinaire() {
+bool LitBlocBinaire() {
   int8_t entete[5];
   for (int8_t& o : entete)
-    if (!Lit(&o, 1)) return 0;
+    if (!Lit(&o, 1)) return false;
   uint8_t compte[4];
-  if (!Lit(compte, 4)) return 0;
+  if (!Lit(compte, 4)) return false;
   const int kind = entete[0], type = entete[1], zone = entete[2], w = entete[3], h = entete[4];
   const uint32_t n = Mot(compte);
   const int k = TailleCle;
@@ -198,7 +172,7 @@ int LitBlocBinaire() {
     std::fflush(SortieErreurs());
   }
 
-  if (n == 0) return 0;
+  if (n == 0) return false;
   const uint64_t octetsCles = static_cast<uint64_t>(n) * k;
   const uint64_t octetsOffsets = 4 * (static_cast<uint64_t>(n) + 1);
   if (octetsCles + octetsOffsets > etat.lecture.reste)
@@ -209,9 +183,9 @@ int LitBlocBinaire() {
   b.N = n;
   b.K = k;
   b.Cles.reset(new uint32_t[static_cast<size_t>(n) * mots]);
-  if (!LitMots(b.Cles.get(), static_cast<uint64_t>(n) * mots)) return 0;
+  if (!LitMots(b.Cles.get(), static_cast<uint64_t>(n) * mots)) return false;
   b.Offsets.reset(new uint32_t[n + 1]);
-  if (!LitMots(b.Offsets.get(), n + 1)) return 0;
+  if (!LitMots(b.Offsets.get(), n + 1)) return false;
 
   const uint32_t l = b.Offsets[n];
   if (l > etat.lecture.reste) return Refuse("%u octets de regles depassent la fin du fichier", l);
@@ -221,14 +195,14 @@ int LitBlocBinaire() {
       return Refuse("cles non strictement croissantes a l'entree %u", i);
   }
   b.Donnees.reset(new int8_t[static_cast<size_t>(l) + 1]);
-  if (!Lit(b.Donnees.get(), l)) return 0;
+  if (!Lit(b.Donnees.get(), l)) return false;
   b.Donnees[l] = 0;
 
   const int numero = NewBaseNumber(CleBase(kind, type, zone, w, h));
-  if (numero < 0) return 0;
+  if (numero < 0) return false;
   etat.Bases[numero] = std::move(b);
   AjouteTaille(kind, w, h);
-  return 1;
+  return true;
 }
 
 void LitFluxBinaire(std::FILE* f, const char* nom) {
@@ -255,82 +229,11 @@ void LitBinaire(const char* nom) {
   std::fclose(f);
 }
 
-void DemarreBaseRegles() {
-  InitialiseMotifs();
-  CreePool();
-  CreeEnsemble(MatchedRulesVivre, GoalKind::Vivre);
-  CreeEnsemble(MatchedRulesOeil, GoalKind::Oeil);
-  CreeEnsemble(MatchedRulesConnecter, GoalKind::Connecter);
-  CreeEnsemble(MatchedRulesPartage, GoalKind::ValeurCoup);
-  VideBases();
-}
-
-void ChargeBaseRegles() {
-  DemarreBaseRegles();
-  if (!SansReglesOeilVivre) {
-    TailleCle = CLE_32_BITS;
-    LitBinaire("OeilCentre.bin");
-    LitBinaire("OeilBord.bin");
-    LitBinaire("OeilCoin.bin");
-    LitBinaire("VivreBord.bin");
-    LitBinaire("VivreCoin.bin");
-    if (AvecReglesConnecter) {
-      LitBinaire("ConnecterCentre.bin");
-      LitBinaire("ConnecterBord.bin");
-      LitBinaire("ConnecterCoin.bin");
-    }
-  }
-  TailleCle = CLE_POSITION;
-  LitBinaire("Fuzeki.bin");
-}
-
-MatchedRule* popRule() {
-  if (etat.Sommet <= 1) {
-    Signale("Pb popRule\n");
-    return nullptr;
-  }
-  return etat.Pile[--etat.Sommet];
-}
-
-int pushRule(MatchedRule* r) {
-  // Only records taken by popRule come back; a record given back twice would
-  // otherwise write past the stack.
-  if (etat.Sommet >= NB_REGLES_POOL) {
-    Signale("Pb pushRule\n");
-    return -1;
-  }
-  etat.Pile[etat.Sommet] = r;
-  return etat.Sommet++;
-}
-
-int SommetPileRegles() {
-  return etat.Sommet;
-}
-
-MatchedRules& MatchedRulesDe(int kind) {
-  switch (kind) {
-    case GoalKind::Vivre:
-      return MatchedRulesVivre;
-    case GoalKind::Connecter:
-      return MatchedRulesConnecter;
-    case GoalKind::Oeil:
-      return MatchedRulesOeil;
-    default:
-      return MatchedRulesPartage;
-  }
-}
-
-void ClearMatchedRules(MatchedRules& s) {
-  for (int i = 0; i < s.NbGRules; i++) pushRule(s.GRules[i]);
-  for (int i = 0; i < s.NbGiRules; i++) pushRule(s.GiRules[i]);
-  s.NbGRules = 0;
-  s.NbGiRules = 0;
-}
-
-void ReinitialiseBaseRegles() {
-  DemarreBaseRegles();
-  TailleCle = CLE_32_BITS;
-  etat.sortie = SortieParDefaut;
+void InitialiseBases() {
+  for (Base& b : etat.Bases) b = Base{};
+  etat.NbBases = 0;
+  for (Seau& s : etat.Seaux) s.Nombre = 0;
+  for (TaillesMotifs& t : TaillesGoalKind) t = TaillesMotifs{};
 }
 
 void FixeSortieFatale(void (*sortie)(int)) {

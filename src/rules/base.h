@@ -2,7 +2,8 @@
 
 // The rule base: the binary rule files read once at start-up, each block turned
 // into a numbered base that the matcher finds again by its five header values,
-// the pattern sizes of each goal kind, and the pool of rule records.
+// and the pattern sizes of each goal kind. The start-up of the whole rules layer
+// (bases, matcher, goals, then the files) is in rules/regles.h.
 
 #include <cstdint>
 #include <cstdio>
@@ -20,7 +21,6 @@ inline constexpr int MaxBaseNumber = 2000;
 inline constexpr int MaxEltHashBaseNumber = 9;
 inline constexpr int NB_SEAUX_BASES = 1001;
 inline constexpr int TAILLES_PAR_BUT_MAX = 512;
-inline constexpr int NB_REGLES_POOL = 5000;
 
 // What FindBaseNumber gives: the entry count (0 when there is no such base),
 // the sorted keys (N of them, K / 4 words each), the rule data and the N + 1
@@ -51,10 +51,6 @@ extern TaillesMotifs TaillesGoalKind[GoalKind::Nombre];
 // files, 92 for "Fuzeki.bin".
 extern int TailleCle;
 
-// The start-up loader: matcher tables, rule pool, the four matched-rule sets,
-// then every rule file.
-void ChargeBaseRegles();
-
 // Reads every block of the named file, looked for in the working directory and
 // then beside the executable. A missing file is reported and skipped.
 void LitBinaire(const char* nom);
@@ -62,9 +58,9 @@ void LitBinaire(const char* nom);
 // The same on an open stream (nom names it in the messages); for tests.
 void LitFluxBinaire(std::FILE* f, const char* nom);
 
-// Registers one block of the file being read: 1, or 0 at its end, on a short
+// Registers one block of the file being read: true, or false at its end, on a short
 // read or on a block refused as malformed.
-int LitBlocBinaire();
+bool LitBlocBinaire();
 
 // kind + 21 * type + 147 * (zone + 3 * w + 57 * h)
 int32_t CleBase(int kind, int type, int zone, int w, int h);
@@ -78,21 +74,9 @@ BaseRegles FindBaseNumber(int kind, int type, int zone, int w, int h);
 
 int NombreBases();
 
-// A record from the pool, or null when it is exhausted ("Pb popRule").
-MatchedRule* popRule();
-// Gives a record back; returns the stack index used.
-int pushRule(MatchedRule* r);
-// Records still in the pool (the stack's top index).
-int SommetPileRegles();
+// Frees every base and empties the pattern sizes of every goal kind.
+void InitialiseBases();
 
-// The loader's first steps without the files: matcher tables, a full pool, the
-// four empty sets, no base.
-void DemarreBaseRegles();
-
-// Frees every base and resets the matcher, the pool and the sets as after
-// DemarreBaseRegles (for tests).
-void ReinitialiseBaseRegles();
-
-// How the two fatal limits end the program (std::exit by default); the fuzz
-// target replaces it.
+// How the two fatal limits end the program (std::exit by default, or with
+// nullptr); the fuzz target replaces it.
 void FixeSortieFatale(void (*sortie)(int));

@@ -122,15 +122,15 @@ void StopMatching(int couleur, int kind) {
   ClearMatchedRules(SelectionneMatchedRules(kind));
 }
 
-int PlayWithPatterns(int32_t point, int couleur) {
+bool PlayWithPatterns(int32_t point, int couleur) {
   const int suivi = SuiviModifications;
   SuiviModifications = 1;
   const int joue = point == COUP_PASSE ? JoueCoupIncremental(point, couleur)
                                        : EssaieCoupIncremental(point, couleur);
   SuiviModifications = suivi;
-  if (!joue) return 0;
+  if (!joue) return false;
   ApresCoup(Profondeur - 1);
-  return 1;
+  return true;
 }
 
 void UndoWithPatterns() {

@@ -98,7 +98,7 @@ extern TabDoublet<MAX_CHANGED_WINDOWS> ChangedWindows;
 // On while a goal is registered.
 extern int IncrementalMatching;
 
-// Empties the goal-matching state (part of the matcher's start-up).
+// Empties the goal-matching state (part of the start-up in rules/regles.h).
 void InitialiseButs();
 
 // Registers the goal and matches its kind on the whole board for the colour.
@@ -108,9 +108,9 @@ void AddGoalToMatch(int couleur, int kind);
 // Unregisters the goal and gives back every record of its kind's set.
 void StopMatching(int couleur, int kind);
 
-// Plays the move if legal (1) and brings the registered goals' matches up to
-// date; 0 for an illegal move, with nothing matched again.
-int PlayWithPatterns(int32_t point, int couleur);
+// Plays the move if legal (true) and brings the registered goals' matches up to
+// date; false for an illegal move, with nothing matched again.
+bool PlayWithPatterns(int32_t point, int couleur);
 // Takes back the last move and brings the matches up to date.
 void UndoWithPatterns();
 

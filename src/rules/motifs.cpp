@@ -6,7 +6,11 @@
 #include "board/goban.h"
 #include "board/incremental.h"
 #include "rules/base.h"
-#include "rules/buts.h"
+
+MatchedRules MatchedRulesVivre;
+MatchedRules MatchedRulesOeil;
+MatchedRules MatchedRulesConnecter;
+MatchedRules MatchedRulesPartage;
 
 namespace {
 
@@ -19,6 +23,10 @@ struct EtatMotifs {
   int autre = 2;
   TableCodes codes[2];
   MatchedRules* courant = &MatchedRulesPartage;
+  // The pool of records: a stack of the free ones.
+  MatchedRule Pool[NB_REGLES_POOL];
+  MatchedRule* Pile[NB_REGLES_POOL];
+  int Sommet = 0;
 };
 
 EtatMotifs etat;
@@ -387,15 +395,72 @@ void AjouteCoupPattern(Liste<LONGUEUR_LISTE_MAX>& coups, int32_t p) {
   for (int32_t l : s->Libertes) AjouteSiAbsent(coups, l);
 }
 
+namespace {
+
+void CreeEnsemble(MatchedRules& s, int tag) {
+  s.GoalFamily = tag;
+  s.NbGRules = 0;
+  s.NbGiRules = 0;
+}
+
+}  // namespace
+
 void InitialiseMotifs() {
-  for (TaillesMotifs& t : TaillesGoalKind) t = TaillesMotifs{};
   for (auto& table : etat.codes)
     for (auto& ligne : table)
       for (uint32_t& c : ligne) c = 0;
   etat.couleur = 1;
   etat.autre = 2;
   etat.courant = &MatchedRulesPartage;
-  InitialiseButs();
+  for (int i = 0; i < NB_REGLES_POOL; i++) etat.Pile[i] = &etat.Pool[i];
+  etat.Sommet = NB_REGLES_POOL;
+  CreeEnsemble(MatchedRulesVivre, GoalKind::Vivre);
+  CreeEnsemble(MatchedRulesOeil, GoalKind::Oeil);
+  CreeEnsemble(MatchedRulesConnecter, GoalKind::Connecter);
+  CreeEnsemble(MatchedRulesPartage, GoalKind::ValeurCoup);
+}
+
+MatchedRule* popRule() {
+  if (etat.Sommet <= 1) {
+    Signale("Pb popRule\n");
+    return nullptr;
+  }
+  return etat.Pile[--etat.Sommet];
+}
+
+int pushRule(MatchedRule* r) {
+  // Only records taken by popRule come back; a record given back twice would
+  // otherwise write past the stack.
+  if (etat.Sommet >= NB_REGLES_POOL) {
+    Signale("Pb pushRule\n");
+    return -1;
+  }
+  etat.Pile[etat.Sommet] = r;
+  return etat.Sommet++;
+}
+
+int SommetPileRegles() {
+  return etat.Sommet;
+}
+
+MatchedRules& MatchedRulesDe(int kind) {
+  switch (kind) {
+    case GoalKind::Vivre:
+      return MatchedRulesVivre;
+    case GoalKind::Connecter:
+      return MatchedRulesConnecter;
+    case GoalKind::Oeil:
+      return MatchedRulesOeil;
+    default:
+      return MatchedRulesPartage;
+  }
+}
+
+void ClearMatchedRules(MatchedRules& s) {
+  for (int i = 0; i < s.NbGRules; i++) pushRule(s.GRules[i]);
+  for (int i = 0; i < s.NbGiRules; i++) pushRule(s.GiRules[i]);
+  s.NbGRules = 0;
+  s.NbGiRules = 0;
 }
 
 bool CoordoneesIntersectionAvecSens(int cell, int x0, int y0, int w, int h, int o1, int o2, int& x,

@@ -45,8 +45,30 @@ struct FenetreLigne {
 };
 inline constexpr int FENETRES_PAR_ANCRE_MAX = 16;
 
-// The matcher's start-up initialisation: empties the pattern sizes of every goal
-// kind, the code tables and the goal-matching state.
+// The four sets: life (tag 1), eye (tag 4), connection (tag 2) and the shared
+// set of every other kind (tag 14).
+extern MatchedRules MatchedRulesVivre;
+extern MatchedRules MatchedRulesOeil;
+extern MatchedRules MatchedRulesConnecter;
+extern MatchedRules MatchedRulesPartage;
+
+// The set that a goal kind's matches go to.
+MatchedRules& MatchedRulesDe(int kind);
+
+// Gives every record of the set back to the pool; both counts become 0.
+void ClearMatchedRules(MatchedRules& s);
+
+// The records of the sets come from a fixed pool.
+inline constexpr int NB_REGLES_POOL = 5000;
+// A record from the pool, or null when it is exhausted ("Pb popRule").
+MatchedRule* popRule();
+// Gives a record back; returns the stack index used.
+int pushRule(MatchedRule* r);
+// Records still in the pool (the stack's top index).
+int SommetPileRegles();
+
+// The matcher's start-up initialisation: empties the code tables, fills the
+// pool and empties the four sets (without giving their records back).
 void InitialiseMotifs();
 
 // The board point (x, y) of pattern cell k in a window; false for an unknown

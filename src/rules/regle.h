@@ -1,8 +1,9 @@
 #pragma once
 
 // Matched rules: the record a rule becomes when it applies to a window of the
-// board, and the four sets the matcher fills, one per goal family. Records come
-// from a fixed pool taken at start-up (base.h: popRule, pushRule).
+// board, and the set type of the four sets the matcher fills, one per goal
+// family. The sets and the fixed pool their records come from belong to the
+// matcher (rules/motifs.h).
 
 #include <cstdint>
 
@@ -90,16 +91,3 @@ struct MatchedRules {
   bool addG(int kind, const FenetreMotif& f, const RegleLue& r);
   bool addGI(int kind, const FenetreMotif& f, const RegleLue& r);
 };
-
-// The four sets: life (tag 1), eye (tag 4), connection (tag 2) and the shared
-// set of every other kind (tag 14).
-extern MatchedRules MatchedRulesVivre;
-extern MatchedRules MatchedRulesOeil;
-extern MatchedRules MatchedRulesConnecter;
-extern MatchedRules MatchedRulesPartage;
-
-// The set that a goal kind's matches go to.
-MatchedRules& MatchedRulesDe(int kind);
-
-// Gives every record of the set back to the pool; both counts become 0.
-void ClearMatchedRules(MatchedRules& s);

@@ -81,7 +81,7 @@ void ExamineMenaceDouble(int attaquant, int32_t s, int32_t p, int32_t m) {
   CompteurNoeuds = 0;
   {
     CoupTemporaire coup(m, attaquant);
-    if (coup && SauverDouble(s, p, 1) == 0) {
+    if (coup && !SauverDouble(s, p, 1)) {
       Ajoute(d.CoupsAtteindre, m);
       EcritMenaceDouble(d, "Atteindre", m);
     }
@@ -91,7 +91,7 @@ void ExamineMenaceDouble(int attaquant, int32_t s, int32_t p, int32_t m) {
   CompteurNoeuds = 0;
   {
     CoupTemporaire coup(m, Adversaire(attaquant));
-    if (coup && PrendreDoubleSimpleRecursif(s, p, 1) == 0) {
+    if (coup && !PrendreDoubleSimpleRecursif(s, p, 1)) {
       Ajoute(d.CoupsEmpecher, m);
       EcritMenaceDouble(d, "Empecher", m);
     }
@@ -149,11 +149,11 @@ void CoupsPrendreDouble(ListeIntersections& liste, int32_t p1, int32_t p2, int c
     for (int32_t l : b->Libertes) AjouteSiAbsent(liste, l);
 }
 
-int PrendreDoubleSimpleRecursif(int32_t p1, int32_t p2, int profondeur) {
+bool PrendreDoubleSimpleRecursif(int32_t p1, int32_t p2, int profondeur) {
   const String* a = Chaine(p1);
-  if (!a || !Chaine(p2)) return 1;
+  if (!a || !Chaine(p2)) return true;
   if (CompteurNoeuds > Reglages.LimiteNoeudsPriseDouble || profondeur >= Reglages.LimiteProfondeur)
-    return 0;
+    return false;
   CompteurNoeuds++;
 
   const int c = a->Color;
@@ -177,17 +177,17 @@ int PrendreDoubleSimpleRecursif(int32_t p1, int32_t p2, int profondeur) {
       std::fprintf(SortieErreurs(), "Coup pour PrendreDouble en %d (%d,%d)\n", m, CoordX[m],
                    CoordY[m]);
     }
-    if (SauverDouble(p1, p2, profondeur + 1) == 0) return 1;
+    if (!SauverDouble(p1, p2, profondeur + 1)) return true;
   }
-  return 0;
+  return false;
 }
 
-int SauverDouble(int32_t p1, int32_t p2, int profondeur) {
+bool SauverDouble(int32_t p1, int32_t p2, int profondeur) {
   const String* a = Chaine(p1);
   const String* b = Chaine(p2);
-  if (!a || !b) return 0;
+  if (!a || !b) return false;
   if (CompteurNoeuds > Reglages.LimiteNoeudsPriseDouble || profondeur >= Reglages.LimiteProfondeur)
-    return 1;
+    return true;
   CompteurNoeuds++;
 
   const int c = a->Color;
@@ -196,7 +196,7 @@ int SauverDouble(int32_t p1, int32_t p2, int profondeur) {
   // the quick-test level is kept.
   if (!CoupsSortieAtari(coups, p1, c) && !CoupsSortieAtari(coups, p2, b->Color) &&
       !SauvetagesDeuxLibertes(coups, p1, c) && !SauvetagesDeuxLibertes(coups, p2, b->Color))
-    return 1;
+    return true;
 
   for (int32_t m : coups) {
     if (!CoupLegalIncremental(m, c)) continue;
@@ -206,9 +206,9 @@ int SauverDouble(int32_t p1, int32_t p2, int profondeur) {
       std::fprintf(SortieErreurs(), "Coup pour Sauver en %d\n", m);
       EcritDamierIncremental(SortieErreurs());
     }
-    if (PrendreDoubleSimpleRecursif(p1, p2, profondeur + 1) == 0) return 1;
+    if (!PrendreDoubleSimpleRecursif(p1, p2, profondeur + 1)) return true;
   }
-  return 0;
+  return false;
 }
 
 void VoisinsMenaceDouble(ListeIntersections& liste, int32_t p) {

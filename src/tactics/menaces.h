@@ -70,11 +70,11 @@ bool MenaceDePrendre(int32_t p, ListeIntersections& liste);
 // has no candidate.
 void CoupsPrendreDouble(ListeIntersections& liste, int32_t p1, int32_t p2, int c);
 
-// Attacker to move: 1 if it captures A or B, else 0.
-int PrendreDoubleSimpleRecursif(int32_t p1, int32_t p2, int profondeur);
+// Attacker to move: true if it captures A or B, else false.
+bool PrendreDoubleSimpleRecursif(int32_t p1, int32_t p2, int profondeur);
 
-// Owner to move: 1 if it keeps both A and B, else 0.
-int SauverDouble(int32_t p1, int32_t p2, int profondeur);
+// Owner to move: true if it keeps both A and B, else false.
+bool SauverDouble(int32_t p1, int32_t p2, int profondeur);
 
 // The anchors of the chains of the same colour that can form a pair with the
 // chain at p: those near its liberties (the list is emptied first; each anchor

@@ -177,13 +177,14 @@ int EchapperEchelle(int32_t p, int profondeur) {
 // ---------------------------------------------------------------------------
 // The alternating search.
 
-int PrendreSimpleRecursif(int32_t p, int profondeur) {
+bool PrendreSimpleRecursif(int32_t p, int profondeur) {
   const String* s = Chaine(p);
-  if (!s) return 1;
-  if (CompteurNoeuds > Reglages.LimiteNoeuds || profondeur >= Reglages.LimiteProfondeur) return 0;
-  if (PrendreEchelle(p, profondeur + 1) == ECHELLE_PRISE) return 1;
+  if (!s) return true;
+  if (CompteurNoeuds > Reglages.LimiteNoeuds || profondeur >= Reglages.LimiteProfondeur)
+    return false;
+  if (PrendreEchelle(p, profondeur + 1) == ECHELLE_PRISE) return true;
   CompteNoeud();
-  if (Reglages.PanicMode > 1) return 0;
+  if (Reglages.PanicMode > 1) return false;
 
   const int c = s->Color;
   const int a = Adversaire(c);
@@ -200,15 +201,16 @@ int PrendreSimpleRecursif(int32_t p, int profondeur) {
     if (!CoupLegalIncremental(m, a)) continue;
     if (DebugPrise) EcritCoupDebug("Prendre", m, profondeur);
     CoupTemporaire coup(m, a, CoupTemporaire::SansTest);
-    if (coup && SauverSimpleRecursif(p, profondeur + 1) == 0) return 1;
+    if (coup && !SauverSimpleRecursif(p, profondeur + 1)) return true;
   }
-  return 0;
+  return false;
 }
 
-int SauverSimpleRecursif(int32_t p, int profondeur) {
+bool SauverSimpleRecursif(int32_t p, int profondeur) {
   const String* s = Chaine(p);
-  if (!s) return 0;
-  if (CompteurNoeuds > Reglages.LimiteNoeuds || profondeur >= Reglages.LimiteProfondeur) return 1;
+  if (!s) return false;
+  if (CompteurNoeuds > Reglages.LimiteNoeuds || profondeur >= Reglages.LimiteProfondeur)
+    return true;
   CompteNoeud();
 
   const int c = s->Color;
@@ -216,22 +218,22 @@ int SauverSimpleRecursif(int32_t p, int profondeur) {
   // A chain in no danger at the quick-test level is saved.
   if (!CoupsSortieAtari(coups, p, c) && !SauvetagesDeuxLibertes(coups, p, c) &&
       !SauvetagesNiveau2(coups, p, c))
-    return 1;
+    return true;
   OrdonneCoupsSauver(coups, p);
 
   for (int32_t m : coups) {
     if (!CoupLegalIncremental(m, c)) continue;
     if (DebugPrise) EcritCoupDebug("Sauver", m, profondeur);
     CoupTemporaire coup(m, c, CoupTemporaire::SansTest);
-    if (coup && PrendreSimpleRecursif(p, profondeur + 1) == 0) return 1;
+    if (coup && !PrendreSimpleRecursif(p, profondeur + 1)) return true;
   }
-  return 0;
+  return false;
 }
 
-int PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite) {
+bool PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite) {
   const int ancienne = Reglages.LimiteProfondeur;
   Reglages.LimiteProfondeur = limite;
-  const int r = PrendreSimpleRecursif(p, profondeur);
+  const bool r = PrendreSimpleRecursif(p, profondeur);
   Reglages.LimiteProfondeur = ancienne;
   return r;
 }
@@ -241,7 +243,7 @@ int PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite) {
 
 int ChercheCoupPrendre(int32_t p, int32_t& coup) {
   const String* s = Chaine(p);
-  if (!s) return 0;
+  if (!s) return RESULTAT_ECHEC;
   const int c = s->Color;
   const int a = Adversaire(c);
   ListeIntersections coups;
@@ -253,15 +255,15 @@ int ChercheCoupPrendre(int32_t p, int32_t& coup) {
     CompteurNoeuds = 0;
     CoupTemporaire joue(m, a, CoupTemporaire::SansTest);
     if (!joue) continue;
-    if (EnAtari(p) && EchapperEchelle(p, 1) == -ECHELLE_PRISE) return 4;
-    if (SauverSimpleRecursif(p, 1) == 0) return 4;
+    if (EnAtari(p) && EchapperEchelle(p, 1) == -ECHELLE_PRISE) return RESULTAT_ATTEINT;
+    if (!SauverSimpleRecursif(p, 1)) return RESULTAT_ATTEINT;
   }
-  return 0;
+  return RESULTAT_ECHEC;
 }
 
 int ChercheCoupSauver(int32_t p, int32_t& coup) {
   const String* s = Chaine(p);
-  if (!s) return 0;
+  if (!s) return RESULTAT_ECHEC;
   const int c = s->Color;
   ListeIntersections coups;
   CoupsPourSauver(coups, p);
@@ -273,9 +275,9 @@ int ChercheCoupSauver(int32_t p, int32_t& coup) {
     CoupTemporaire joue(m, c, CoupTemporaire::SansTest);
     if (!joue) continue;
     if (NbLibertes(p) == 2 && PrendreEchelle(p, 1) == ECHELLE_PRISE) continue;
-    if (PrendreSimpleRecursif(p, 1) == 0) return 4;
+    if (!PrendreSimpleRecursif(p, 1)) return RESULTAT_ATTEINT;
   }
-  return 0;
+  return RESULTAT_ECHEC;
 }
 
 int TousCoupsPrendre(int32_t p, ListeIntersections& liste) {
@@ -289,7 +291,7 @@ int TousCoupsPrendre(int32_t p, ListeIntersections& liste) {
   for (int32_t m : coups) {
     CompteurNoeuds = 0;
     CoupTemporaire joue(m, a);
-    if (joue && SauverSimpleRecursif(p, 1) == 0) AjouteSiAbsent(liste, m);
+    if (joue && !SauverSimpleRecursif(p, 1)) AjouteSiAbsent(liste, m);
   }
   return liste.Nombre;
 }
@@ -304,7 +306,7 @@ int TousCoupsSauver(int32_t p, ListeIntersections& liste) {
   for (int32_t m : coups) {
     CompteurNoeuds = 0;
     CoupTemporaire joue(m, c);
-    if (joue && PrendreSimpleRecursif(p, 1) == 0) AjouteSiAbsent(liste, m);
+    if (joue && !PrendreSimpleRecursif(p, 1)) AjouteSiAbsent(liste, m);
   }
   return liste.Nombre;
 }
@@ -335,11 +337,11 @@ void CalculeJeuxPrendre() {
     Prise r = PrisesACalculer.Elements[i];
     OuvreCalculPrise(r);
     int32_t coup = -1;
-    if (ChercheCoupPrendre(r.Ancre, coup) == 4) {
+    if (ChercheCoupPrendre(r.Ancre, coup) == RESULTAT_ATTEINT) {
       r.Prenable = 1;
       if (Reglages.EvaluationEnCours) {
         int32_t sauve = -1;
-        if (ChercheCoupSauver(r.Ancre, sauve) != 4) r.Perdu = 1;
+        if (ChercheCoupSauver(r.Ancre, sauve) != RESULTAT_ATTEINT) r.Perdu = 1;
       } else {
         ListeIntersections coups;
         TousCoupsSauver(r.Ancre, coups);

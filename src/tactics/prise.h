@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "base/reglages.h"
+#include "base/resultats.h"
 #include "board/incremental.h"
 
 // Ladder values, seen from the side to move.
@@ -110,20 +111,21 @@ int PrendreEchelle(int32_t p, int profondeur);
 // Ladder, defender to move: -ECHELLE_PRISE when the chain is lost, else 0.
 int EchapperEchelle(int32_t p, int profondeur);
 
-// Attacker to move: 1 if the chain at p is captured, else 0.
-int PrendreSimpleRecursif(int32_t p, int profondeur);
-// Defender to move: 1 if the chain at p is saved, else 0.
-int SauverSimpleRecursif(int32_t p, int profondeur);
+// Attacker to move: true if the chain at p is captured, else false.
+bool PrendreSimpleRecursif(int32_t p, int profondeur);
+// Defender to move: true if the chain at p is saved, else false.
+bool SauverSimpleRecursif(int32_t p, int profondeur);
 // PrendreSimpleRecursif with the depth limit replaced by `limite` for the call.
-int PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite);
+bool PrendreSimpleRecursifProfondeur(int32_t p, int profondeur, int limite);
 
 // ---------------------------------------------------------------------------
 // Drivers.
 
 // ChercheCoupPrendre(p, coup) determines whether the chain at p can be captured
-// with the attacker to move: 4 with a capturing move in coup, else 0.
+// with the attacker to move: RESULTAT_ATTEINT with a capturing move in coup,
+// else RESULTAT_ECHEC.
 int ChercheCoupPrendre(int32_t p, int32_t& coup);
-// ChercheCoupSauver(p, coup): the same for the defender: 4 with a saving move.
+// ChercheCoupSauver(p, coup): the same for the defender, with a saving move.
 int ChercheCoupSauver(int32_t p, int32_t& coup);
 // Every capturing (saving) move of the chain at p in the list; their number.
 int TousCoupsPrendre(int32_t p, ListeIntersections& liste);

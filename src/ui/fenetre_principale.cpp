@@ -1,11 +1,14 @@
 #include "ui/fenetre_principale.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -13,6 +16,7 @@
 #include "board/goban.h"
 #include "game/controleur.h"
 #include "game/demarrage.h"
+#include "game/enregistrement.h"
 #include "game/partie.h"
 #include "ui/geometrie.h"
 #include "ui/nouvelle_partie.h"
@@ -25,6 +29,9 @@ void InitialiseRessources() {
 namespace {
 
 TFP::Afficheur afficheur;
+TFP::ChoixFichier choixFichier;
+
+constexpr const char* FILTRE_SGF = "Parties SGF (*.sgf);;Tous les fichiers (*)";
 
 // A handler of the controller is running (the engine may be thinking).
 bool occupe = false;
@@ -204,6 +211,12 @@ TFP::TFP(QWidget* parent) : QWidget(parent) {
   connect(TrackBar1, &QSlider::valueChanged, this,
           [this](int position) { TrackBar1Change(*this, position); });
 
+  // Game records, on keys only: the window's controls stay as they are.
+  auto* enregistre = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+  connect(enregistre, &QShortcut::activated, this, &TFP::EnregistrePartieSous);
+  auto* ouvre = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+  connect(ouvre, &QShortcut::activated, this, &TFP::OuvrePartieDepuis);
+
   // h. A first game: the human plays Black against the engine.
   JouerNoirClick(*this);
 }
@@ -212,6 +225,29 @@ TFP::~TFP() = default;
 
 void TFP::FixeAfficheurMessages(Afficheur a) {
   afficheur = std::move(a);
+}
+
+void TFP::FixeChoixFichier(ChoixFichier choix) {
+  choixFichier = std::move(choix);
+}
+
+void TFP::EnregistrePartieSous() {
+  QString chemin = choixFichier
+                       ? choixFichier(true)
+                       : QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer la partie"),
+                                                      QString(), QString::fromUtf8(FILTRE_SGF));
+  if (chemin.isEmpty()) return;
+  if (QFileInfo(chemin).suffix().isEmpty()) chemin += QStringLiteral(".sgf");
+  EnregistrePartie(*this, QFile::encodeName(chemin).toStdString());
+}
+
+void TFP::OuvrePartieDepuis() {
+  const QString chemin =
+      choixFichier ? choixFichier(false)
+                   : QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir une partie"),
+                                                  QString(), QString::fromUtf8(FILTRE_SGF));
+  if (chemin.isEmpty()) return;
+  OuvrePartie(*this, QFile::encodeName(chemin).toStdString());
 }
 
 void TFP::CoupChoisi(int x, int y) {

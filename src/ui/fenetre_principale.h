@@ -55,6 +55,16 @@ class TFP : public QWidget, public FenetreJeu {
   using Afficheur = std::function<void(const QString& texte)>;
   static void FixeAfficheurMessages(Afficheur afficheur);
 
+  // How the file to save to (enregistrer) or to open is chosen: the platform's
+  // file dialog, unless a test puts its own answer here (nullptr gives the
+  // dialog back). An empty name cancels.
+  using ChoixFichier = std::function<QString(bool enregistrer)>;
+  static void FixeChoixFichier(ChoixFichier choix);
+
+  // Ctrl+S and Ctrl+O: the game saved as an SGF file, or an SGF file opened.
+  void EnregistrePartieSous();
+  void OuvrePartieDepuis();
+
   // The click on the image at (x, y): the point goes to the controller.
   void CoupChoisi(int x, int y);
 

@@ -57,57 +57,6 @@ void Analyse(const Damier& d) {
   Etapes();
 }
 
-void EnfermementReference();
-
-// The two steps again, on the enclosure of the design.
-void AnalyseReference(const Damier& d) {
-  Analyse(d);
-  EnfermementReference();
-  ReinitialiseYeux();
-  CalculeYeuxEtRegionsChen();
-}
-
-// The enclosure walk as the design gives it, from the walls the enclosure
-// stage found: every wall of the colour that a walk reaches is enclosed, and a
-// point that is no wall is enclosed when no neighbour it walks to answers no.
-// The eye spaces below are checked against it, so that their counts do not
-// depend on how the enclosure stage treats the board around them.
-bool Marche(int32_t q, const int32_t* mur, const int32_t* murAdverse, int32_t* enclos,
-            int32_t* vus) {
-  if (vus[q]) return false;
-  vus[q] = 1;
-  if (murAdverse[q]) return false;
-  if (mur[q]) {
-    enclos[q] = 1;
-    for (int32_t n : Voisins[q])
-      if (!vus[n]) Marche(n, mur, murAdverse, enclos, vus);
-    return true;
-  }
-  bool ferme = true;
-  for (int32_t n : Voisins[q])
-    if (!vus[n] && !Marche(n, mur, murAdverse, enclos, vus)) ferme = false;
-  if (ferme) enclos[q] = 1;
-  return ferme;
-}
-
-void EnfermementReference() {
-  CartesEnfermement& m = CartesEnclos;
-  for (int c = 1; c <= 2; c++) {
-    const int32_t* mur = c == 1 ? m.MurAmi : m.MurEnnemi;
-    const int32_t* murAdverse = c == 1 ? m.MurEnnemi : m.MurAmi;
-    int32_t* enclos = c == 1 ? m.EnclosAmi : m.EnclosEnnemi;
-    int32_t* espace = c == 1 ? m.EspaceOeilAmi : m.EspaceOeilEnnemi;
-    int32_t vus[NB_INTERSECTIONS_MAX] = {};
-    std::fill(enclos, enclos + NB_INTERSECTIONS_MAX, 0);
-    for (int32_t p = 0; p < NbIntersections; p++)
-      if (!vus[p] && mur[p]) Marche(p, mur, murAdverse, enclos, vus);
-    for (int32_t p = 0; p < NbIntersections; p++) {
-      espace[p] = enclos[p] && Couleur(DamierIncremental, p) != c;
-      for (int32_t q : Voisins[p]) espace[p] = espace[p] && enclos[q];
-    }
-  }
-}
-
 class RegionsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -221,7 +170,7 @@ TEST_F(RegionsTest, FormesDYeuxDansLesHuitOrientationsEtLesDeuxCouleurs) {
                      (echange ? ", colours swapped" : ""));
         int32_t sonde = -1;
         std::vector<int32_t> coups;
-        AnalyseReference(Variante(cas, k, echange, sonde, coups));
+        Analyse(Variante(cas, k, echange, sonde, coups));
         const int c = Echange(1, echange);
         const std::map<std::string, int> mesure = Mesure(sonde, c);
         for (const auto& [cle, attendu] : cas.Attendu) {
@@ -465,7 +414,7 @@ TEST_F(RegionsTest, RegionsLieesParUnPointDiagonalVide) {
 
 // The debug pictures of the eye points and of the regions, byte for byte.
 TEST_F(RegionsTest, ImprimeOeilsEtRegions) {
-  AnalyseReference(DamierDe(R"(
+  Analyse(DamierDe(R"(
     . X . X O
     X X X X O
     O O O O O

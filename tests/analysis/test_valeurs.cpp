@@ -5,6 +5,7 @@
 
 #include "analyse_groupes.h"
 #include "rules/base.h"
+#include "rules/regles.h"
 #include "tactics/outils_tactique.h"
 #include "test_util.h"
 

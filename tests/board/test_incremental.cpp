@@ -147,6 +147,8 @@ void VerifieContreReference(const ReferenceGo& ref) {
   }
   ASSERT_EQ(BilanPierres, bilan);
   ASSERT_EQ(KoIncremental, ref.ko);
+  // The library's own recount agrees wherever the model does.
+  ASSERT_TRUE(CoherenceIncremental());
 }
 
 // The liberties a stone of c at p would have, by the board's rule: its empty
@@ -844,6 +846,54 @@ TEST_F(IncrementalTest, ListStringKeepsOrderAndMembership) {
   EXPECT_EQ(l.add(&PileString[MAX_LISTSTRING]), 0);
   EXPECT_EQ(l.Nombre, MAX_LISTSTRING);
   EXPECT_EQ(erreurs.Texte(), "Pb ListString::add MAX_LISTSTRING, string 180 perdue\n");
+}
+
+// The coherence check finds each kind of damage, names it, and finds the board
+// sound again once it is repaired.
+TEST_F(IncrementalTest, CoherenceCheckFindsDamage) {
+  InitialiseDamierIncremental(
+      DamierDe("....."
+               ".@O.."
+               ".@O.."
+               "....."
+               "....."));
+  ASSERT_EQ(EssaieCoupIncremental(Pt(3, 4), 1), 1);
+  ASSERT_TRUE(CoherenceIncremental());
+  String* s = StringIntersection[Pt(2, 2)];
+  String* o = StringIntersection[Pt(3, 2)];
+  String* pierre = StringIntersection[Pt(3, 4)];
+  const int32_t liberte = s->Libertes[0];
+  const auto abime = [](const char* attendu, auto&& casse, auto&& repare) {
+    casse();
+    CaptureErreurs erreurs;
+    EXPECT_FALSE(CoherenceIncremental()) << attendu;
+    EXPECT_EQ(erreurs.Texte().rfind(std::string("Pb CoherenceIncremental ") + attendu, 0), 0u)
+        << erreurs.Texte();
+    repare();
+    EXPECT_TRUE(CoherenceIncremental()) << attendu;
+  };
+  abime(
+      "nombre de voisins", [] { NbVoisins1[Pt(5, 5)]++; }, [] { NbVoisins1[Pt(5, 5)]--; });
+  abime(
+      "couleur du damier", [] { PosePierre(DamierIncremental, Pt(5, 5), 2); },
+      [] { OtePierre(DamierIncremental, Pt(5, 5)); });
+  abime(
+      "libertes", [&] { s->Libertes.Nombre--; }, [&] { s->Libertes.Nombre++; });
+  abime(
+      "liste des libertes", [&] { s->Libertes[0] = Pt(5, 5); }, [&] { s->Libertes[0] = liberte; });
+  abime(
+      "ancre", [&] { s->Ancre++; }, [&] { s->Ancre--; });
+  abime(
+      "strings voisines", [&] { o->Voisines.Nombre--; }, [&] { o->Voisines.Nombre++; });
+  abime(
+      "BilanPierres", [] { BilanPierres++; }, [] { BilanPierres--; });
+  abime(
+      "HashPosition", [] { HashPosition[1] ^= 8; }, [] { HashPosition[1] ^= 8; });
+  abime(
+      "pierre sans string", [] { StringIntersection[Pt(3, 4)] = nullptr; },
+      [&] { StringIntersection[Pt(3, 4)] = pierre; });
+  ASSERT_EQ(UndoIncremental(), 1);
+  EXPECT_TRUE(CoherenceIncremental());
 }
 
 using IncrementalDeathTest = IncrementalTest;

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "gtp/gtp.h"
-#include "gtp/sgf.h"
+#include "game/sgf.h"
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include "rules/base.h"
 #include "rules/buts.h"
 #include "rules/motifs.h"
+#include "rules/regles.h"
 #include "test_util.h"
 
 inline std::vector<uint8_t> Compile(const std::string& source, const std::string& nom = "test") {

@@ -140,7 +140,7 @@ TEST_F(PriseTest, TwoAttackerChainsInAtariStopTheLadder) {
   EXPECT_EQ(EchapperEchelle(p, 1), 0);
   EXPECT_EQ(SauverSimpleRecursif(p, 1), 1);
   int32_t coup = -1;
-  EXPECT_EQ(ChercheCoupSauver(p, coup), 4);
+  EXPECT_EQ(ChercheCoupSauver(p, coup), RESULTAT_ATTEINT);
 }
 
 // ---------------------------------------------------------------------------
@@ -183,7 +183,7 @@ TEST_F(PriseTest, UnderTimePressureOnlyLaddersAreRead) {
   Reglages.PanicMode = 2;
   PoseDiagramme(Echelle);
   int32_t coup = -1;
-  EXPECT_EQ(ChercheCoupPrendre(Pt(3, 3), coup), 4);
+  EXPECT_EQ(ChercheCoupPrendre(Pt(3, 3), coup), RESULTAT_ATTEINT);
   EXPECT_EQ(coup, Pt(4, 3));
   // Over real fights, the attacker reads less and so takes less.
   int moins = 0;
@@ -196,10 +196,10 @@ TEST_F(PriseTest, UnderTimePressureOnlyLaddersAreRead) {
       const int calme = ChercheCoupPrendre(p, coup);
       Reglages.PanicMode = 2;
       const int presse = ChercheCoupPrendre(p, coup);
-      if (presse == 4) {
-        EXPECT_EQ(calme, 4) << "graine " << graine << " chaine " << p;
+      if (presse == RESULTAT_ATTEINT) {
+        EXPECT_EQ(calme, RESULTAT_ATTEINT) << "graine " << graine << " chaine " << p;
       }
-      moins += calme == 4 && presse == 0;
+      moins += calme == RESULTAT_ATTEINT && presse == RESULTAT_ECHEC;
     }
   }
   EXPECT_GT(moins, 0);
@@ -269,7 +269,7 @@ TEST_F(PriseTest, DebugLinesAndTheStageClearsTheFlag) {
   DebugPrise = 1;
   CaptureErreurs erreurs;
   int32_t coup = -1;
-  ASSERT_EQ(ChercheCoupPrendre(Pt(5, 5), coup), 4);
+  ASSERT_EQ(ChercheCoupPrendre(Pt(5, 5), coup), RESULTAT_ATTEINT);
   const std::string texte = erreurs.Texte();
   EXPECT_NE(texte.find("Coup pour Sauver en "), std::string::npos);
   EXPECT_NE(texte.find(", P = 1\n"), std::string::npos);
@@ -487,8 +487,8 @@ TEST_F(PriseTest, DriversLeaveTheBoardAsTheyFoundItAndAgree) {
       }
       // The answers do not depend on what ran before.
       EXPECT_EQ(ChercheCoupPrendre(p, coup2), prendre);
-      prenables += prendre == 4;
-      perdues += prendre == 4 && tousSauver.Nombre == 0;
+      prenables += prendre == RESULTAT_ATTEINT;
+      perdues += prendre == RESULTAT_ATTEINT && tousSauver.Nombre == 0;
     }
     InitialisePrises();
     CalculeJeuxPrendre();

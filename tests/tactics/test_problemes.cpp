@@ -540,7 +540,7 @@ TEST_P(ProblemeTactique, DansLesHuitOrientations) {
                                                    : ChercheCoupSauver(cible, coup);
     EXPECT_EQ(r, pb.attendu) << "coup " << coup;
     EXPECT_TRUE(Instantane::Prend() == avant) << "the board changed";
-    if (r == 4 && !pb.coups.empty()) {
+    if (r == RESULTAT_ATTEINT && !pb.coups.empty()) {
       std::vector<int32_t> acceptes;
       for (Coord c : pb.coups) acceptes.push_back(PointOriente(c, k));
       EXPECT_NE(std::find(acceptes.begin(), acceptes.end(), coup), acceptes.end())

@@ -345,6 +345,39 @@ class TestFenetre : public QObject {
     QCOMPARE(NbCoupsJoues, 1);
   }
 
+  // Ctrl+S saves through the file dialog (adding .sgf), Ctrl+O opens the
+  // record at its last move, ready to step and to play on; a refused record
+  // and a cancelled dialog leave the board as it was.
+  void EnregistrerEtOuvrirAuClavier() {
+    QTemporaryDir dossier;
+    QString choisi = dossier.filePath(QStringLiteral("partie"));
+    TFP::FixeChoixFichier([&](bool) { return choisi; });
+    Bouton(fp->JouerLesDeux);
+    for (int i : {3, 7, 5}) Clique(i, i);
+    QTest::keyClick(fp.get(), Qt::Key_S, Qt::ControlModifier);
+    Bouton(fp->JouerNoir);
+    choisi += QStringLiteral(".sgf");
+    QTest::keyClick(fp.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(Lit(3, 3) + Lit(7, 7) + Lit(5, 5), QStringLiteral("XOX*"));
+    QCOMPARE(fp->TrackBar1->maximum(), 3);
+    Bouton(fp->Undo);
+    Clique(4, 4);
+    QCOMPARE(Lit(5, 5) + Lit(4, 4), QStringLiteral(".X*"));
+    QVERIFY(messages.isEmpty());
+    const QImage avant = Ecran();
+    QFile grand(dossier.filePath(QStringLiteral("grand.sgf")));
+    QVERIFY(grand.open(QIODevice::WriteOnly) && grand.write("(;SZ[19])") > 0);
+    grand.close();
+    for (const QString& c : {grand.fileName(), QString()}) {
+      choisi = c;
+      QTest::keyClick(fp.get(), Qt::Key_O, Qt::ControlModifier);
+      QTest::keyClick(fp.get(), Qt::Key_S, Qt::ControlModifier);
+    }
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(Ecran(), avant);
+    TFP::FixeChoixFichier(nullptr);
+  }
+
   // A screenshot of a game against the real engine, for the README: saved only
   // when ILVANE_CAPTURE names the file (run it where the rule files are). The
   // human plays the first empty point of a fixed list at each turn.
