@@ -137,9 +137,9 @@ void AjouteObjectifsConnexionGroupes() {
 }
 
 void AjouteObjectifsConnexion() {
-  const int32_t n = NombreObjectifsConnexion();
+  const int32_t n = NombreObjectifsConnexionChaines();
   for (int32_t i = 0; i < n; i++) {
-    const ObjectifCoups o = ObjectifConnexion(i);
+    const ObjectifCoups o = ObjectifConnexionChaines(i);
     AjouteObjectif(o, 0, ValeurDeuxStrings(o.Reference1, o.Reference2));
   }
 }

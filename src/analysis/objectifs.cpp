@@ -1,7 +1,8 @@
 #include "analysis/objectifs.h"
 
-// Until the group connection goals and the string connection goals are built,
-// both sources are empty: the move choice sees no goal of either kind.
+#include "tactics/connexion.h"
+
+// Until the group connection goals are built, that source is empty.
 
 void ConstruitObjectifsConnexionGroupes() {}
 
@@ -13,10 +14,20 @@ ObjectifCoups ObjectifConnexionGroupes(int32_t) {
   return {};
 }
 
-int32_t NombreObjectifsConnexion() {
-  return 0;
+int32_t NombreObjectifsConnexionChaines() {
+  return NombreObjectifsConnexion();
 }
 
-ObjectifCoups ObjectifConnexion(int32_t) {
-  return {};
+ObjectifCoups ObjectifConnexionChaines(int32_t i) {
+  const ObjectifConnexion r = ObjectifConnexionNumero(i);
+  ObjectifCoups o;
+  if (!r.CoupsAmi || !r.CoupsAutre) return o;
+  o.Couleur = r.Couleur;
+  o.Reference1 = r.Ref1;
+  o.Reference2 = r.Ref2;
+  o.CoupsPropres = r.CoupsAmi->Elements;
+  o.NbCoupsPropres = r.CoupsAmi->Nombre;
+  o.CoupsAutres = r.CoupsAutre->Elements;
+  o.NbCoupsAutres = r.CoupsAutre->Nombre;
+  return o;
 }

@@ -5,11 +5,10 @@
 // the opponent's moves (by which the opponent prevents it).
 //
 // Two of the sources are read here through their counts and records: the group
-// connection goals (references: two group numbers) and the connection goals
-// between strings (references: two string points). Neither is built yet: their
-// counts are 0 until their stages fill them, and the move choice reads them
-// through this interface whatever their own modules hold. The double capture
-// threats and the groups are read directly from their modules.
+// connection goals (references: two group numbers; not built yet, so none) and
+// the connection goals between strings (references: two string points; the
+// records of the stage "jeux Connecter"). The double capture threats and the
+// groups are read directly from their modules.
 
 #include <cstdint>
 
@@ -29,5 +28,5 @@ void ConstruitObjectifsConnexionGroupes();
 int32_t NombreObjectifsConnexionGroupes();
 ObjectifCoups ObjectifConnexionGroupes(int32_t i);
 
-int32_t NombreObjectifsConnexion();
-ObjectifCoups ObjectifConnexion(int32_t i);
+int32_t NombreObjectifsConnexionChaines();
+ObjectifCoups ObjectifConnexionChaines(int32_t i);
