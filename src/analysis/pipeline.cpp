@@ -6,6 +6,7 @@
 
 #include "analysis/influence.h"
 #include "analysis/viestatique.h"
+#include "analysis/yeux.h"
 #include "base/trace.h"
 #include "board/incremental.h"
 #include "tactics/intersections.h"
@@ -65,9 +66,8 @@ void JeuxConnecter() {
 void JeuxMenacesDeDeconnecter() {}
 
 void JeuxOeil() {
-  // The eye records ("jeux Oeil", analysis/yeux.h), wired when they land:
-  // InitialiseYeux();
-  Analyse.NombreYeuxValides = 0;
+  InitialiseYeux();
+  Analyse.NombreYeuxValides = NombreYeuxValides();
 }
 
 // No life record until the life stage exists (its searches would run only

@@ -11,6 +11,12 @@ ChoixMoteur choixMoteur = ChoisitCoup;
 
 }  // namespace
 
+void ChoisitCoup(int32_t& point, int& passe) {
+  const Horloge& h = CouleurNoir == 1 ? HorlogeNoir : HorlogeBlanc;
+  ChoisitCoupPosition(DamierCourant, HorlogeMoteur{h.Heures, h.Minutes, SecondesChrono}, point,
+                      passe);
+}
+
 void FixeChoixMoteur(ChoixMoteur choix) {
   choixMoteur = choix ? choix : ChoisitCoup;
 }

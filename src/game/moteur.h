@@ -8,6 +8,12 @@
 
 #include "board/goban.h"
 
+// Chooses the engine's move for colour 1 on DamierCourant with the move choice
+// (analysis/choix.h); its clock is Black's when CouleurNoir is 1, White's
+// otherwise. The pass flag is set to 1; when a point is chosen it is written to
+// point and the flag set to 0.
+void ChoisitCoup(int32_t& point, int& passe);
+
 // The engine's move choice, as ChoisitCoup: for colour 1 on DamierCourant.
 using ChoixMoteur = void (*)(int32_t& point, int& passe);
 // Tests put a scripted engine here; nullptr gives ChoisitCoup back.

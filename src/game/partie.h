@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "board/goban.h"
+#include "game/moteur.h"
 
 inline constexpr int MAX_COUPS_HISTORIQUE = 1000;
 inline constexpr int MAX_MODIFICATIONS = 1000;

@@ -33,6 +33,63 @@ TFP::ChoixFichier choixFichier;
 
 constexpr const char* FILTRE_SGF = "Parties SGF (*.sgf);;Tous les fichiers (*)";
 
+// A handler of the controller is running (the engine may be thinking).
+bool occupe = false;
+
+bool EstSaisie(QEvent::Type t) {
+  switch (t) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Drops the human's input while a handler runs: the engine answers inside the
+// click, and what the human did meanwhile must not be played afterwards.
+class FiltreSaisie : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* cible, QEvent* e) override {
+    if (occupe && EstSaisie(e->type())) return true;
+    return QObject::eventFilter(cible, e);
+  }
+};
+
+// The busy state for the life of a handler: the cursor is shown at once; on the
+// way out the input that arrived meanwhile is read and dropped.
+class Occupation {
+ public:
+  Occupation() : imbrique_(occupe) {
+    if (imbrique_) return;
+    occupe = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+  ~Occupation() {
+    if (imbrique_) return;
+    QCoreApplication::processEvents();
+    occupe = false;
+    QApplication::restoreOverrideCursor();
+  }
+  Occupation(const Occupation&) = delete;
+  Occupation& operator=(const Occupation&) = delete;
+
+ private:
+  bool imbrique_;
+};
+
 // The platform's sans-serif font at a pixel height.
 QFont Police(int pixels) {
   QFont police = QApplication::font();
@@ -135,11 +192,19 @@ TFP::TFP(QWidget* parent) : QWidget(parent) {
   // g. The new-game dialog, hidden.
   Dialogue = new NouvellePartie(this);
 
+  qApp->installEventFilter(new FiltreSaisie(this));
   connect(ImageGoban, &ImageCliquable::Clic, this, &TFP::CoupChoisi);
-  connect(Passe, &QPushButton::clicked, this, [this] { PasseClick(*this); });
+  // The handlers that may run the engine go through Traite; the others (stepping
+  // through the history, the track bar dragged) never make the human wait.
+  const auto relie = [this](QPushButton* b, void (*gestionnaire)(FenetreJeu&)) {
+    connect(b, &QPushButton::clicked, this, [this, gestionnaire] {
+      Traite([this, gestionnaire] { gestionnaire(*this); });
+    });
+  };
+  relie(Passe, PasseClick);
+  relie(JouerNoir, JouerNoirClick);
+  relie(JouerBlanc, JouerBlancClick);
   connect(Abandon, &QPushButton::clicked, this, [this] { AbandonClick(*this); });
-  connect(JouerNoir, &QPushButton::clicked, this, [this] { JouerNoirClick(*this); });
-  connect(JouerBlanc, &QPushButton::clicked, this, [this] { JouerBlancClick(*this); });
   connect(JouerLesDeux, &QPushButton::clicked, this, [this] { JouerLesDeuxClick(*this); });
   connect(Undo, &QPushButton::clicked, this, [this] { UndoClick(*this); });
   connect(CoupSuivant, &QPushButton::clicked, this, [this] { CoupSuivantClick(*this); });
@@ -186,7 +251,16 @@ void TFP::OuvrePartieDepuis() {
 }
 
 void TFP::CoupChoisi(int x, int y) {
-  ClicGoban(*this, PointDuClic(x, y));
+  Traite([this, x, y] { ClicGoban(*this, PointDuClic(x, y)); });
+}
+
+void TFP::Traite(const std::function<void()>& gestionnaire) {
+  const Occupation occupation;
+  gestionnaire();
+}
+
+bool TFP::Occupe() {
+  return occupe;
 }
 
 void TFP::DessineGoban() {
@@ -258,8 +332,20 @@ void TFP::Message(const char* texte) {
     afficheur(t);
     return;
   }
+  // The box takes the human's answer: what was clicked before it is dropped
+  // first, then the busy state is lifted while it is shown.
+  const bool etaitOccupe = occupe;
+  if (etaitOccupe) {
+    QCoreApplication::processEvents();
+    occupe = false;
+    QApplication::restoreOverrideCursor();
+  }
   QMessageBox boite(QMessageBox::NoIcon, windowTitle(), t, QMessageBox::Ok, this);
   boite.exec();
+  if (etaitOccupe) {
+    occupe = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  }
 }
 
 void TFP::Bip() {

@@ -68,6 +68,14 @@ class TFP : public QWidget, public FenetreJeu {
   // The click on the image at (x, y): the point goes to the controller.
   void CoupChoisi(int x, int y);
 
+  // Runs a handler of the controller, during which the engine may think: the
+  // busy cursor shows meanwhile, and the clicks and keys that arrive before it
+  // returns are read then and dropped, never played afterwards. A message box
+  // the handler opens is answered as usual.
+  void Traite(const std::function<void()>& gestionnaire);
+  // True while a handler runs.
+  static bool Occupe();
+
   // Drawing into BitmapGoban.
   void DessineGoban();
   void DessineMarque(int x, int y, int couleur);

@@ -40,7 +40,7 @@ NouvellePartie::NouvellePartie(TFP* principale) : QDialog(principale), principal
     Retour();
   });
   connect(blanc, &QPushButton::clicked, this, [this] {
-    NouvellePartieJouerBlanc(*principale_);
+    principale_->Traite([this] { NouvellePartieJouerBlanc(*principale_); });
     Retour();
   });
   connect(deux, &QPushButton::clicked, this, [this] {

@@ -6,8 +6,11 @@
 #include <QSlider>
 #include <QtTest>
 #include <deque>
+#include <functional>
+#include <utility>
 #include <memory>
 
+#include "board/damier.h"
 #include "board/goban.h"
 #include "game/controleur.h"
 #include "game/partie.h"
@@ -27,6 +30,14 @@ void MoteurScripte(int32_t& point, int& passe) {
   point = reponses.front();
   reponses.pop_front();
   passe = 0;
+}
+
+// Run inside the engine's turn by MoteurLent, before it answers as MoteurScripte.
+std::function<void()> pendantReflexion;
+
+void MoteurLent(int32_t& point, int& passe) {
+  if (pendantReflexion) pendantReflexion();
+  MoteurScripte(point, passe);
 }
 
 QPoint Centre(int x, int y) {
@@ -259,6 +270,38 @@ class TestFenetre : public QObject {
     QCOMPARE(fp->TrackBar1->maximum(), 4);
   }
 
+  // While the engine thinks the human's stone already shows and the cursor is
+  // busy; a click on the board and one on "Je Passe" made meanwhile are dropped.
+  void PendantQueLeMoteurReflechit() {
+    reponses = {Intersection[3][3]};
+    FixeChoixMoteur(MoteurLent);
+    QString vu;
+    bool curseurOccupe = false;
+    pendantReflexion = [&] {
+      vu = Lit(5, 5);
+      const QCursor* c = QApplication::overrideCursor();
+      curseurOccupe = c && c->shape() == Qt::WaitCursor;
+      const std::pair<QWidget*, QPointF> cibles[] = {
+          {fp->ImageGoban, QPointF(Centre(7, 7))}, {fp->Passe, QPointF(fp->Passe->rect().center())}};
+      for (const auto& [w, pos] : cibles)
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+          QCoreApplication::postEvent(
+              w, new QMouseEvent(t, pos, w->mapToGlobal(pos), Qt::LeftButton,
+                                 t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                 Qt::NoModifier));
+    };
+    Clique(5, 5);
+    pendantReflexion = nullptr;
+    QTest::qWait(50);
+    QCOMPARE(vu, QStringLiteral("X*"));
+    QVERIFY(curseurOccupe);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QCOMPARE(Lit(3, 3), QStringLiteral("O*"));
+    QCOMPARE(Lit(7, 7), QStringLiteral("."));
+    QCOMPARE(fp->IlvanePasse->text(), QString());
+    QCOMPARE(NbCoupsJoues, 2);
+  }
+
   // Showing the window again draws the last move's mark in colour 1's colour.
   void FormShowMarqueLeDernierCoup() {
     reponses = {Intersection[3][3]};
@@ -302,7 +345,6 @@ class TestFenetre : public QObject {
     QCOMPARE(NbCoupsJoues, 1);
   }
 
-  // A screenshot of the window after a few moves, for the README: saved only
   // Ctrl+S saves through the file dialog (adding .sgf), Ctrl+O opens the
   // record at its last move, ready to step and to play on; a refused record
   // and a cancelled dialog leave the board as it was.
@@ -336,15 +378,18 @@ class TestFenetre : public QObject {
     TFP::FixeChoixFichier(nullptr);
   }
 
-  // when ILVANE_CAPTURE names the file.
+  // A screenshot of a game against the real engine, for the README: saved only
+  // when ILVANE_CAPTURE names the file (run it where the rule files are). The
+  // human plays the first empty point of a fixed list at each turn.
   void Capture() {
     const QString fichier = qEnvironmentVariable("ILVANE_CAPTURE");
     if (fichier.isEmpty()) QSKIP("ILVANE_CAPTURE is not set");
-    reponses = {Intersection[5][5], Intersection[3][7], Intersection[7][3], Intersection[6][7]};
+    FixeChoixMoteur(nullptr);
     Bouton(fp->JouerBlanc);
-    Clique(3, 3);
-    Clique(7, 7);
-    Clique(5, 7);
+    const int coups[][2] = {{3, 3}, {7, 7}, {3, 7}, {7, 3}, {5, 7}, {4, 6}, {6, 4},
+                            {3, 5}, {5, 3}, {6, 6}, {4, 4}, {2, 6}};
+    for (const auto& c : coups)
+      if (EstLegal(DamierCourant, Intersection[c[0]][c[1]], 2)) Clique(c[0], c[1]);
     QVERIFY(fp->grab().save(fichier));
   }
 };
