@@ -124,7 +124,8 @@ TEST(VueAnalyseTest, LaVueNeChangeNiLaPartieNiLeMoteur) {
     }
     FermeTraceJeu();
     traces[avecVue] = SansChronos(Lit("test_vue_analyse.trace"));
-    for (int i = 0; i < NbCoupsHistorique; i++) historiques[avecVue] += std::to_string(HistoriqueCoups[i]) + " ";
+    for (int i = 0; i < NbCoupsHistorique; i++)
+      historiques[avecVue] += std::to_string(HistoriqueCoups[i]) + " ";
   }
   EXPECT_FALSE(traces[0].empty());
   EXPECT_EQ(traces[0], traces[1]);
