@@ -113,7 +113,7 @@ TEST(VueAnalyseTest, LaVueNeChangeNiLaPartieNiLeMoteur) {
         EXPECT_EQ(std::memcmp(&partie, &PartieCourante, sizeof partie), 0);
         EXPECT_EQ(std::memcmp(&noir, &HorlogeNoir, sizeof noir), 0);
         EXPECT_EQ(std::memcmp(&blanc, &HorlogeBlanc, sizeof blanc), 0);
-        EXPECT_EQ(std::fopen("goban.gob", "r"), nullptr);
+        EXPECT_FALSE(std::ifstream("goban.gob").good());
       }
       int32_t libres[NB_INTERSECTIONS_MAX];
       int n = 0;

@@ -399,7 +399,6 @@ class TestFenetre : public QObject {
     fp->AfficheGoban();
     const EtatPartie partie = PartieCourante;
     const QImage avant = Ecran();
-    FixeChoixMoteur(nullptr);
     QTest::keyClick(fp.get(), Qt::Key_A);
     QVERIFY(fp->VueAnalyseAffichee());
     QCOMPARE(std::memcmp(&partie, &PartieCourante, sizeof partie), 0);
