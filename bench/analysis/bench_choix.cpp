@@ -18,6 +18,7 @@
 #include "base/trace.h"
 #include "diagramme.h"
 #include "positions_jeu.h"
+#include "rules/base.h"
 #include "rules/regles.h"
 #include "temps_processeur.h"
 

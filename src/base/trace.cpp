@@ -8,6 +8,8 @@ struct EtatTrace {
   std::FILE* fichier = nullptr;  // "game.trace" when open
   std::FILE* console = nullptr;  // null: standard output
   std::FILE* erreurs = nullptr;  // null: standard error
+  bool suspendue = false;
+  std::FILE* puits = nullptr;  // the sink of a suspended trace, opened once
 };
 
 EtatTrace etat;
@@ -19,6 +21,10 @@ void Ecrit(std::FILE* f, const char* format, std::va_list args) {
 }  // namespace
 
 std::FILE* TraceJeu() {
+  if (etat.suspendue) {
+    if (!etat.puits) etat.puits = std::fopen("/dev/null", "w");
+    if (etat.puits) return etat.puits;
+  }
   return etat.fichier ? etat.fichier : SortieErreurs();
 }
 
@@ -30,6 +36,12 @@ void OuvreTraceJeu(const char* nom) {
 void FermeTraceJeu() {
   if (etat.fichier) std::fclose(etat.fichier);
   etat.fichier = nullptr;
+}
+
+bool SuspendTraceJeu(bool suspendue) {
+  const bool avant = etat.suspendue;
+  etat.suspendue = suspendue;
+  return avant;
 }
 
 std::FILE* SortieConsole() {

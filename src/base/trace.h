@@ -20,6 +20,11 @@ void OuvreTraceJeu(const char* nom = "game.trace");
 // Closes the game trace if it is a file; the trace is the error stream again.
 void FermeTraceJeu();
 
+// While suspended, TraceJeu() is a sink that keeps nothing (an analysis made
+// for the human's eyes only, which the game's trace must not show). Returns
+// the previous state, to be given back.
+bool SuspendTraceJeu(bool suspendue);
+
 // The console: standard output for the window program. The GTP engine points it
 // at the error stream, since its standard output carries the protocol.
 std::FILE* SortieConsole();

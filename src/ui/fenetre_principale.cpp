@@ -197,9 +197,8 @@ TFP::TFP(QWidget* parent) : QWidget(parent) {
   // The handlers that may run the engine go through Traite; the others (stepping
   // through the history, the track bar dragged) never make the human wait.
   const auto relie = [this](QPushButton* b, void (*gestionnaire)(FenetreJeu&)) {
-    connect(b, &QPushButton::clicked, this, [this, gestionnaire] {
-      Traite([this, gestionnaire] { gestionnaire(*this); });
-    });
+    connect(b, &QPushButton::clicked, this,
+            [this, gestionnaire] { Traite([this, gestionnaire] { gestionnaire(*this); }); });
   };
   relie(Passe, PasseClick);
   relie(JouerNoir, JouerNoirClick);
@@ -216,6 +215,8 @@ TFP::TFP(QWidget* parent) : QWidget(parent) {
   connect(enregistre, &QShortcut::activated, this, &TFP::EnregistrePartieSous);
   auto* ouvre = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
   connect(ouvre, &QShortcut::activated, this, &TFP::OuvrePartieDepuis);
+  auto* vue = new QShortcut(QKeySequence(Qt::Key_A), this);
+  connect(vue, &QShortcut::activated, this, &TFP::BasculeVueAnalyse);
 
   // h. A first game: the human plays Black against the engine.
   JouerNoirClick(*this);
@@ -263,6 +264,53 @@ bool TFP::Occupe() {
   return occupe;
 }
 
+void TFP::BasculeVueAnalyse() {
+  if (vueAffichee_) {
+    vueAffichee_ = false;
+    BitmapGoban = BitmapSansVue;
+    AfficheGoban();
+    return;
+  }
+  Traite([this] { CalculeVueAnalyse(DamierCourant, CouleurAJouer, vue_); });
+  BitmapSansVue = BitmapGoban.copy();
+  DessineVueAnalyse();
+  vueAffichee_ = true;
+  AfficheGoban();
+}
+
+void TFP::DessineVueAnalyse() {
+  QPainter p(&BitmapGoban);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int32_t point = 0; point < NbIntersections; point++) {
+    const int cx = CentreX(CoordX[point]);
+    const int cy = CentreY(CoordY[point]);
+    const int proprietaire = vue_.Territoire[point];
+    if (proprietaire != 0 && Couleur(DamierCourant, point) == VIDE) {
+      const bool noir = proprietaire == CouleurNoir;
+      p.setPen(QPen(noir ? Qt::white : Qt::black, 1));
+      p.setBrush(noir ? Qt::black : Qt::white);
+      p.drawRect(cx - DEMI_CARRE_TERRITOIRE, cy - DEMI_CARRE_TERRITOIRE, 2 * DEMI_CARRE_TERRITOIRE,
+                 2 * DEMI_CARRE_TERRITOIRE);
+    }
+    if (vue_.Mort[point]) {
+      p.setPen(QPen(Qt::red, EPAISSEUR_CROIX, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(cx - DEMI_CROIX, cy - DEMI_CROIX, cx + DEMI_CROIX, cy + DEMI_CROIX);
+      p.drawLine(cx - DEMI_CROIX, cy + DEMI_CROIX, cx + DEMI_CROIX, cy - DEMI_CROIX);
+    }
+  }
+  if (!SurGoban(vue_.MeilleurPoint)) return;
+  const QRect disque(CentreX(CoordX[vue_.MeilleurPoint]) - RAYON_MEILLEUR,
+                     CentreY(CoordY[vue_.MeilleurPoint]) - RAYON_MEILLEUR, 2 * RAYON_MEILLEUR,
+                     2 * RAYON_MEILLEUR);
+  p.setPen(QPen(Qt::white, 2));
+  p.setBrush(Qt::blue);
+  p.drawEllipse(disque);
+  QFont police = Police(15);
+  police.setBold(true);
+  p.setFont(police);
+  p.drawText(disque, Qt::AlignCenter, QString::number(vue_.Valeur));
+}
+
 void TFP::DessineGoban() {
   QPainter p(&BitmapGoban);
   p.drawImage(QRect(0, 0, TAILLE_BITMAP, TAILLE_BITMAP), BitmapBois);
@@ -275,6 +323,7 @@ void TFP::DessineGoban() {
 }
 
 void TFP::DessinePierres() {
+  vueAffichee_ = false;
   DessineGoban();
   QPainter p(&BitmapGoban);
   p.setRenderHint(QPainter::Antialiasing);

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "game/fenetre.h"
+#include "game/vue_analyse.h"
 
 class QLabel;
 class QPushButton;
@@ -76,6 +77,14 @@ class TFP : public QWidget, public FenetreJeu {
   // True while a handler runs.
   static bool Occupe();
 
+  // The key A: shows the engine's view of the position for the side to move
+  // over the board (its territory as small squares of each colour, a red cross
+  // on the stones it counts dead, its best point as a blue disc with the
+  // value), or takes it away. A fresh analysis each time, which changes nothing
+  // of the game; any redraw of the board, so any move, takes the view away.
+  void BasculeVueAnalyse();
+  bool VueAnalyseAffichee() const { return vueAffichee_; }
+
   // Drawing into BitmapGoban.
   void DessineGoban();
   void DessineMarque(int x, int y, int couleur);
@@ -109,6 +118,13 @@ class TFP : public QWidget, public FenetreJeu {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The view's overlay, drawn into BitmapGoban over the game's drawing.
+  void DessineVueAnalyse();
+
   QImage BitmapBois;
   QImage BitmapGoban;
+  // The game's drawing under the view, given back when the view goes.
+  QImage BitmapSansVue;
+  bool vueAffichee_ = false;
+  VueAnalyse vue_;
 };

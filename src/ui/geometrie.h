@@ -11,6 +11,12 @@ inline constexpr int CASE = 60;            // cell width and height
 inline constexpr int RAYON_PIERRE = 30;
 inline constexpr int RAYON_MARQUE = 10;
 inline constexpr int EPAISSEUR_TRAIT = 3;
+// The analysis view: territory squares, the cross on a dead stone, the disc of
+// the best point.
+inline constexpr int DEMI_CARRE_TERRITOIRE = 8;
+inline constexpr int DEMI_CROIX = 16;
+inline constexpr int EPAISSEUR_CROIX = 5;
+inline constexpr int RAYON_MEILLEUR = 16;
 
 // The centre of the point at column x, row y (both from 1).
 inline int CentreX(int x) {

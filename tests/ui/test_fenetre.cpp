@@ -5,15 +5,17 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
+#include <cstring>
 #include <deque>
 #include <functional>
-#include <utility>
 #include <memory>
+#include <utility>
 
 #include "board/damier.h"
 #include "board/goban.h"
 #include "game/controleur.h"
 #include "game/partie.h"
+#include "game/vue_analyse.h"
 #include "ui/fenetre_principale.h"
 #include "ui/geometrie.h"
 #include "ui/nouvelle_partie.h"
@@ -282,7 +284,8 @@ class TestFenetre : public QObject {
       const QCursor* c = QApplication::overrideCursor();
       curseurOccupe = c && c->shape() == Qt::WaitCursor;
       const std::pair<QWidget*, QPointF> cibles[] = {
-          {fp->ImageGoban, QPointF(Centre(7, 7))}, {fp->Passe, QPointF(fp->Passe->rect().center())}};
+          {fp->ImageGoban, QPointF(Centre(7, 7))},
+          {fp->Passe, QPointF(fp->Passe->rect().center())}};
       for (const auto& [w, pos] : cibles)
         for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
           QCoreApplication::postEvent(
@@ -378,6 +381,52 @@ class TestFenetre : public QObject {
     TFP::FixeChoixFichier(nullptr);
   }
 
+  // The key A on a known position (colour 1's wall above, colour 2's below, a
+  // lone colour-2 stone above the wall), colour 2 to move: the engine's
+  // territory shows as black squares above and white squares below, its dead
+  // stone under a red cross, its best point as a blue disc; the game is
+  // unchanged, A again gives the board back as it was, and a move takes the
+  // view away.
+  void VueAnalyseSurUnePositionConnue() {
+    Bouton(fp->JouerLesDeux);
+    for (int x = 1; x <= 9; x++) {
+      PosePierre(DamierCourant, Intersection[x][4], 1);
+      PosePierre(DamierCourant, Intersection[x][6], 2);
+    }
+    PosePierre(DamierCourant, Intersection[3][3], 2);
+    CouleurAJouer = 2;
+    fp->DessinePierres();
+    fp->AfficheGoban();
+    const EtatPartie partie = PartieCourante;
+    const QImage avant = Ecran();
+    QTest::keyClick(fp.get(), Qt::Key_A);
+    QVERIFY(fp->VueAnalyseAffichee());
+    QCOMPARE(std::memcmp(&partie, &PartieCourante, sizeof partie), 0);
+    const QImage vue = Ecran();
+    // Off the lines, inside a square of the territory and on the cross.
+    const QPoint coin(5, 5);
+    QVERIFY(Noir(vue.pixelColor(Centre(9, 1) + coin)));
+    QVERIFY(Blanc(vue.pixelColor(Centre(9, 9) + coin)));
+    QVERIFY(Bois(vue.pixelColor(Centre(9, 5) + coin)));
+    const QColor croix = vue.pixelColor(Centre(3, 3) + QPoint(10, 10));
+    QVERIFY(croix.red() > 200 && croix.green() < 60 && croix.blue() < 60);
+    VueAnalyse attendue;
+    CalculeVueAnalyse(DamierCourant, 2, attendue);
+    QVERIFY(SurGoban(attendue.MeilleurPoint));
+    const QColor disque = vue.pixelColor(
+        Centre(CoordX[attendue.MeilleurPoint], CoordY[attendue.MeilleurPoint]) + QPoint(-12, 3));
+    QVERIFY(disque.blue() > 200 && disque.red() < 60 && disque.green() < 60);
+    QVERIFY(Bois(avant.pixelColor(Centre(9, 1) + coin)));
+    QTest::keyClick(fp.get(), Qt::Key_A);
+    QVERIFY(!fp->VueAnalyseAffichee());
+    QCOMPARE(Ecran(), avant);
+    QTest::keyClick(fp.get(), Qt::Key_A);
+    Clique(5, 9);
+    QVERIFY(!fp->VueAnalyseAffichee());
+    QCOMPARE(Lit(5, 9), QStringLiteral("O*"));
+    QVERIFY(Bois(Ecran().pixelColor(Centre(9, 1) + coin)));
+  }
+
   // A screenshot of a game against the real engine, for the README: saved only
   // when ILVANE_CAPTURE names the file (run it where the rule files are). The
   // human plays the first empty point of a fixed list at each turn.
@@ -386,11 +435,19 @@ class TestFenetre : public QObject {
     if (fichier.isEmpty()) QSKIP("ILVANE_CAPTURE is not set");
     FixeChoixMoteur(nullptr);
     Bouton(fp->JouerBlanc);
-    const int coups[][2] = {{3, 3}, {7, 7}, {3, 7}, {7, 3}, {5, 7}, {4, 6}, {6, 4},
-                            {3, 5}, {5, 3}, {6, 6}, {4, 4}, {2, 6}};
+    const int coups[][2] = {{3, 3}, {7, 7}, {3, 7}, {7, 3}, {5, 7}, {4, 6},
+                            {6, 4}, {3, 5}, {5, 3}, {6, 6}, {4, 4}, {2, 6}};
     for (const auto& c : coups)
       if (EstLegal(DamierCourant, Intersection[c[0]][c[1]], 2)) Clique(c[0], c[1]);
     QVERIFY(fp->grab().save(fichier));
+    // With ILVANE_CAPTURE_VUE, the same game under the analysis view.
+    const QString vue = qEnvironmentVariable("ILVANE_CAPTURE_VUE");
+    if (vue.isEmpty()) return;
+    fp->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fp.get()));
+    QTest::keyClick(fp.get(), Qt::Key_A);
+    QVERIFY(fp->VueAnalyseAffichee());
+    QVERIFY(fp->grab().save(vue));
   }
 };
 
