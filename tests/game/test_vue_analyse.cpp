@@ -2,10 +2,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
+
+#include <unistd.h>
 
 #include "analysis/choix.h"
 #include "base/reglages.h"
@@ -94,6 +97,21 @@ TEST(VueAnalyseTest, PositionConnue) {
 // clocks) as it found it and writes no "goban.gob"; both games then go the
 // same way and leave the same trace, line for line.
 TEST(VueAnalyseTest, LaVueNeChangeNiLaPartieNiLeMoteur) {
+  // Other tests of this program write "goban.gob" in the shared build folder
+  // while ctest runs them side by side: this one works in a folder of its own.
+  const std::filesystem::path ici = std::filesystem::current_path();
+  const std::filesystem::path dossier =
+      std::filesystem::temp_directory_path() / ("ilvane-vue-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dossier);
+  std::filesystem::current_path(dossier);
+  struct Retour {
+    std::filesystem::path ici, dossier;
+    ~Retour() {
+      std::filesystem::current_path(ici);
+      std::error_code e;
+      std::filesystem::remove_all(dossier, e);
+    }
+  } retour{ici, dossier};
   std::string traces[2];
   std::string historiques[2];
   for (int avecVue = 0; avecVue < 2; avecVue++) {
