@@ -5,8 +5,11 @@
 // points (a square) and the geometry is initialised for it.
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "board/goban.h"
 
@@ -32,4 +35,30 @@ inline Damier DamierDe(const std::string& diagramme) {
 // The point at column x, row y (both from 1) of the current board.
 inline int32_t Pt(int x, int y) {
   return Intersection[x][y];
+}
+
+// Reads a problem file: blank lines and lines starting with '#' are skipped; a
+// line whose first word en_tete accepts opens a case (en_tete reads the rest
+// of the line from the stream and returns the case, or false to skip the
+// line); every other line is a row of the last case's diagram, spaces removed.
+// Cas needs a field `diagramme` (the rows).
+template <class Cas, class EnTete>
+std::vector<Cas> LitProblemesDiagrammes(const char* chemin, EnTete en_tete) {
+  std::ifstream f(chemin);
+  std::vector<Cas> cas;
+  std::string ligne;
+  for (int n = 1; std::getline(f, ligne); n++) {
+    std::istringstream in(ligne);
+    std::string mot, points;
+    if (ligne.empty() || ligne[0] == '#' || !(in >> mot)) continue;
+    Cas c{};
+    if (en_tete(n, mot, in, c)) {
+      cas.push_back(c);
+      continue;
+    }
+    for (char ch : ligne)
+      if (ch != ' ') points += ch;
+    if (!cas.empty()) cas.back().diagramme.push_back(points);
+  }
+  return cas;
 }

@@ -27,27 +27,14 @@ struct ProblemeConnexion {
 };
 
 std::vector<ProblemeConnexion> LitProblemes(const char* chemin) {
-  std::ifstream f(chemin);
-  std::vector<ProblemeConnexion> cas;
-  std::string ligne;
-  for (int n = 1; std::getline(f, ligne); n++) {
-    std::istringstream in(ligne);
-    std::string mot, points;
-    if (ligne.empty() || ligne[0] == '#' || !(in >> mot)) continue;
-    if (mot == "Connexion") {
-      ProblemeConnexion c{n, -1, -1, {}};
-      std::string connecte, coupe;
-      in >> connecte >> coupe;
-      c.connecte = connecte == "1";
-      c.coupe = coupe == "-" ? -1 : coupe == "1";
-      cas.push_back(c);
-      continue;
-    }
-    for (char ch : ligne)
-      if (ch != ' ') points += ch;
-    if (!cas.empty()) cas.back().diagramme.push_back(points);
-  }
-  return cas;
+  return LitProblemesDiagrammes<ProblemeConnexion>(
+      chemin, [](int n, const std::string& mot, std::istringstream& in, ProblemeConnexion& c) {
+        if (mot != "Connexion") return false;
+        std::string connecte, coupe;
+        in >> connecte >> coupe;
+        c = ProblemeConnexion{n, connecte == "1", coupe == "-" ? -1 : coupe == "1", {}};
+        return true;
+      });
 }
 
 // The board of the problem in orientation k, colours swapped if asked: the two

@@ -26,25 +26,15 @@ struct CasOeil {
 };
 
 std::vector<CasOeil> LitCas(const char* chemin) {
-  std::ifstream f(chemin);
-  std::vector<CasOeil> cas;
-  std::string ligne;
-  for (int n = 1; std::getline(f, ligne); n++) {
-    std::istringstream in(ligne);
-    std::string mot, points;
-    if (ligne.empty() || ligne[0] == '#' || !(in >> mot)) continue;
-    if (mot.size() > 1) {
-      CasOeil c{n, mot, 0, 0, {}};
-      in >> mot >> c.attendu;
-      c.couleur = mot == "X" ? 1 : 2;
-      cas.push_back(c);
-      continue;
-    }
-    for (char ch : ligne)
-      if (ch != ' ') points += ch;
-    if (!cas.empty()) cas.back().diagramme.push_back(points);
-  }
-  return cas;
+  return LitProblemesDiagrammes<CasOeil>(
+      chemin, [](int n, const std::string& mot, std::istringstream& in, CasOeil& c) {
+        if (mot.size() <= 1) return false;
+        std::string couleur;
+        c = CasOeil{n, mot, 0, 0, {}};
+        in >> couleur >> c.attendu;
+        c.couleur = couleur == "X" ? 1 : 2;
+        return true;
+      });
 }
 
 // The board of the case in orientation k, colours swapped if asked, with the
