@@ -39,13 +39,13 @@ with tempfile.TemporaryDirectory() as dossier:
     fautif = "%s %s" % (sys.executable, os.path.join(os.path.dirname(os.path.abspath(__file__)), "moteur_fautif.py"))
     sortie = subprocess.run(
         [sys.executable, os.path.join(outils, "match.py"), "--engine1", fautif, "--engine2", aleatoire,
-         "--games", "4", "--timeout", "1", "--out", dossier],
+         "--games", "4", "--timeout", "5", "--out", dossier],
         capture_output=True, text=True, timeout=120).stdout
     attendu = [
         r"game 1: fautif \(B\) - aleatoire \(W\): W\+F, aleatoire wins, 2 moves "
         r"\(fautif died on 'genmove black' \(exit code 3\)\)",
         r"game 2: aleatoire \(B\) - fautif \(W\): B\+T, aleatoire wins, 3 moves "
-        r"\(fautif gave no answer to 'genmove white' within 1 s\)",
+        r"\(fautif gave no answer to 'genmove white' within 5 s\)",
         r"game 3: fautif \(B\) - aleatoire \(W\): W\+F, aleatoire wins, 2 moves "
         r"\(fautif played an illegal move: '[A-J]\d' for black\)",
         r"game 4: aleatoire \(B\) - fautif \(W\): B\+R, aleatoire wins, 3 moves \(fautif resigned\)",
