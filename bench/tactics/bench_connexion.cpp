@@ -1,12 +1,12 @@
-// The connection stages on the fixed 9x9 positions of positions_prise.h:
-// CalculConnexions with "jeux Connecter", and "jeux Menaces De Deconnecter";
-// milliseconds per position, mean and worst (processor time), and search
-// nodes per second.
+// The three connection stages on the 30 fixed 9x9 positions of
+// positions_prise.h, each timed alone: CalculConnexions (the pairs), "jeux
+// Connecter" and "jeux Menaces De Deconnecter"; milliseconds per position,
+// mean and worst (processor time), and search nodes per second.
 //
-//   bench_tactics --benchmark_filter='Connect|Deconnecter'
+//   bench_tactics --benchmark_filter='Connexions|Connecter|Deconnecter'
 //
-// The stages read the capture and intersection stages, which run before,
-// untimed.
+// The stages read the capture and intersection stages and the stages before
+// them, which run first, untimed.
 
 #include <benchmark/benchmark.h>
 
@@ -65,13 +65,17 @@ void MesureConnexions(benchmark::State& state, Preparation preparation, Stage st
   state.counters["noeuds_par_s"] = totalMs > 0 ? static_cast<double>(noeuds) / (totalMs / 1000.0) : 0;
 }
 
+void CalculDesConnexions(benchmark::State& state) {
+  MesureConnexions(state, [] {}, [] { CalculConnexions(); });
+}
+BENCHMARK(CalculDesConnexions)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond);
+
 void JeuxConnecter(benchmark::State& state) {
-  MesureConnexions(
-      state, [] {},
-      [] {
-        CalculConnexions();
-        CalculeJeuxConnecter();
-      });
+  MesureConnexions(state, [] { CalculConnexions(); }, [] { CalculeJeuxConnecter(); });
 }
 BENCHMARK(JeuxConnecter)->UseManualTime()->Iterations(3)->Arg(0)->Unit(benchmark::kMillisecond);
 

@@ -718,6 +718,14 @@ bool Disconnect(const Arguments& args, std::string& texte) {
   return true;
 }
 
+// Debug: the connection searches' root answers decided by a node or depth
+// limit since start-up, then the nodes searched.
+bool ConnexionLimites(const Arguments&, std::string& texte) {
+  texte = std::to_string(RechercheConnexion.LimitesAtteintes) + " " +
+          std::to_string(RechercheConnexion.NoeudsCumules);
+  return true;
+}
+
 struct EntreeCommande {
   const char* Nom;
   Commande Traitement;
@@ -751,6 +759,7 @@ constexpr EntreeCommande Commandes[] = {
     {"attack", Attack},
     {"connect", Connect},
     {"disconnect", Disconnect},
+    {"connexion_limites", ConnexionLimites},
     {"defend", Defend},
     {"ladder_attack", LadderAttack},
 };

@@ -48,6 +48,12 @@ bool LimiteAtteinte(int profondeur) {
          profondeur >= Reglages.LimiteProfondeurConnexion;
 }
 
+// The answer of a driver's root search, counted when a limit decided it.
+int Racine(int v) {
+  if (v == RESULTAT_INCONNU) RechercheConnexion.LimitesAtteintes++;
+  return v;
+}
+
 void EcritCoupDebug(int32_t m) {
   EcritDamierIncremental(SortieErreurs());
   std::fprintf(SortieErreurs(), "Coup en %d\n", m);
@@ -141,7 +147,7 @@ int CoupsDeconnecterValant(int32_t p1, int32_t p2, ListeIntersections& liste, bo
     RechercheConnexion.CompteurNoeuds = 0;
     CoupTemporaire coup(m, d);
     if (!coup) continue;
-    const int v = ConnecterSimpleRecursif(p1, p2, 1);
+    const int v = Racine(ConnecterSimpleRecursif(p1, p2, 1));
     if (v != RESULTAT_ATTEINT) tousConnectes = false;
     if (v == RESULTAT_ECHEC) AjouteSiAbsent(liste, m);
   }
@@ -327,7 +333,7 @@ int ConnecterSimple(int32_t p1, int32_t p2, int32_t& coup, const int32_t* marque
       RechercheConnexion.CompteurNoeuds = 0;
       CoupTemporaire joue(m, c);
       if (!joue) continue;
-      const int v = DeconnecterSimpleRecursif(p1, p2, 1);
+      const int v = Racine(DeconnecterSimpleRecursif(p1, p2, 1));
       RechercheConnexion.Debug = 0;
       if (v == RESULTAT_ECHEC) {
         coup = m;
@@ -353,7 +359,7 @@ int ChercheCoupDeconnecter(int32_t p1, int32_t p2, int32_t& coup) {
   for (int32_t m : candidats) {
     RechercheConnexion.CompteurNoeuds = 0;
     CoupTemporaire joue(m, d);
-    if (joue && ConnecterSimpleRecursif(p1, p2, 1) != RESULTAT_ATTEINT) {
+    if (joue && Racine(ConnecterSimpleRecursif(p1, p2, 1)) != RESULTAT_ATTEINT) {
       coup = m;
       return RESULTAT_ATTEINT;
     }
@@ -372,7 +378,8 @@ int TousCoupsConnecter(int32_t p1, int32_t p2, ListeIntersections& liste, const 
     if (Marque(marques, m, p1, p2)) continue;
     RechercheConnexion.CompteurNoeuds = 0;
     CoupTemporaire joue(m, c);
-    if (joue && DeconnecterSimpleRecursif(p1, p2, 1) == RESULTAT_ECHEC) AjouteSiAbsent(liste, m);
+    if (joue && Racine(DeconnecterSimpleRecursif(p1, p2, 1)) == RESULTAT_ECHEC)
+      AjouteSiAbsent(liste, m);
   }
   return liste.Nombre;
 }
@@ -393,7 +400,8 @@ bool TousCoupsMenaceDeconnecter(int32_t p1, int32_t p2, ListeIntersections& list
   for (int32_t m : candidats) {
     RechercheConnexion.CompteurNoeuds = 0;
     CoupTemporaire joue(m, d);
-    if (joue && DeconnecterSimpleRecursif(p1, p2, 1) != RESULTAT_ECHEC) AjouteSiAbsent(liste, m);
+    if (joue && Racine(DeconnecterSimpleRecursif(p1, p2, 1)) != RESULTAT_ECHEC)
+      AjouteSiAbsent(liste, m);
   }
   return liste.Nombre > 0;
 }

@@ -60,11 +60,13 @@ extern ListeConnexions ConnexionsValides;
 extern ListeConnexions MenacesDeconnecter;
 
 // The search's state: its node counter (set to 0 by the drivers before each
-// root move), the nodes counted since start-up (for the benchmarks), the
+// root move), the nodes counted since start-up (for the benchmarks), the root
+// searches since start-up whose answer the node or depth limit decided, the
 // widening level and the debug flag.
 struct EtatConnexion {
   int CompteurNoeuds = 0;
   uint64_t NoeudsCumules = 0;
+  uint64_t LimitesAtteintes = 0;
   int Niveau = 1;
   int Debug = 0;
   int LimiteNoeuds = LIMITE_NOEUDS_CONNEXION;  // set by the drivers

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <set>
@@ -23,6 +24,7 @@ namespace {
 struct ProblemeConnexion {
   int ligne;  // of the question in the file
   int connecte, coupe;
+  bool echecConnu;                     // "*": answers not checked
   std::vector<std::string> diagramme;  // one character a point
 };
 
@@ -30,9 +32,9 @@ std::vector<ProblemeConnexion> LitProblemes(const char* chemin) {
   return LitProblemesDiagrammes<ProblemeConnexion>(
       chemin, [](int n, const std::string& mot, std::istringstream& in, ProblemeConnexion& c) {
         if (mot != "Connexion") return false;
-        std::string connecte, coupe;
-        in >> connecte >> coupe;
-        c = ProblemeConnexion{n, connecte == "1", coupe == "-" ? -1 : coupe == "1", {}};
+        std::string connecte, coupe, connu;
+        in >> connecte >> coupe >> connu;
+        c = ProblemeConnexion{n, connecte == "1", coupe == "-" ? -1 : coupe == "1", connu == "*", {}};
         return true;
       });
 }
@@ -79,28 +81,35 @@ class Connexions : public testing::Test {
 
 TEST_F(Connexions, ProblemesDansLesHuitOrientationsEtLesDeuxCouleurs) {
   const std::vector<ProblemeConnexion> cas = LitProblemes(ILVANE_PROBLEMES_CONNEXION);
-  ASSERT_GE(cas.size(), 10u);
-  for (const ProblemeConnexion& c : cas)
+  ASSERT_GE(cas.size(), 40u);
+  for (const ProblemeConnexion& c : cas) {
+    int justes = 0;
     for (int k = 0; k < 16; k++) {
       SCOPED_TRACE(testing::Message() << "line " << c.ligne << " orientation " << k % 8
                                       << (k >= 8 ? " colours swapped" : ""));
       const Plan plan = Pose(c, k % 8, k >= 8);
       ASSERT_TRUE(plan.p1 >= 0 && plan.p2 >= 0);
       const Instantane avant = Instantane::Prend();
-      int32_t coup = -1;
-      EXPECT_EQ(ConnecterSimple(plan.p1, plan.p2, coup) == RESULTAT_ATTEINT, c.connecte == 1);
-      if (c.connecte == 1 && !plan.connecter.empty()) {
-        EXPECT_TRUE(plan.connecter.count(coup)) << "connecting move " << coup;
-      }
+      int32_t coup = -1, coupe = -1;
+      const bool lie = ConnecterSimple(plan.p1, plan.p2, coup) == RESULTAT_ATTEINT;
+      const bool juste_lie =
+          lie == (c.connecte == 1) && (!lie || plan.connecter.empty() || plan.connecter.count(coup));
+      bool juste_coupe = true;
       if (c.coupe >= 0) {
-        EXPECT_EQ(ChercheCoupDeconnecter(plan.p1, plan.p2, coup) == RESULTAT_ATTEINT, c.coupe == 1)
-            << "move " << coup;
-        if (c.coupe == 1 && !plan.couper.empty()) {
-          EXPECT_TRUE(plan.couper.count(coup)) << "disconnecting move " << coup;
-        }
+        const bool coupee = ChercheCoupDeconnecter(plan.p1, plan.p2, coupe) == RESULTAT_ATTEINT;
+        juste_coupe = coupee == (c.coupe == 1) &&
+                      (!coupee || plan.couper.empty() || plan.couper.count(coupe));
       }
       EXPECT_TRUE(Instantane::Prend() == avant) << "board changed";
+      justes += juste_lie && juste_coupe;
+      if (c.echecConnu) continue;
+      EXPECT_TRUE(juste_lie) << "connect: " << lie << " move " << coup;
+      EXPECT_TRUE(juste_coupe) << "disconnect: move " << coupe;
     }
+    // A known failure that now passes everywhere should lose its mark.
+    if (c.echecConnu && justes == 16)
+      std::printf("line %d: known failure now passes, remove its \"*\"\n", c.ligne);
+  }
 }
 
 // The position with the colours exchanged.

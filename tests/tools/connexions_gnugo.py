@@ -3,11 +3,15 @@
 
 Plays seeded random 9x9 positions, takes pairs of chains of one colour within
 distance 3, asks both engines `connect` and `disconnect`, and prints the
-agreement and the disagreements (diagram and answers).
+agreement and the disagreements (diagram and answers). A disagreement is
+tagged "limit" when one of our root searches for the pair was decided by a node
+or depth limit (ilvane's connexion_limites), "ko" when GNU Go answers through a
+ko (2 or 3), which our search does not read.
 
     tests/tools/connexions_gnugo.py build/src/gtp/ilvane-gtp [pairs] [seed]
 """
 import random
+import shutil
 import subprocess
 import sys
 
@@ -59,8 +63,8 @@ def main():
     exe = sys.argv[1]
     wanted = int(sys.argv[2]) if len(sys.argv) > 2 else 300
     rng = random.Random(int(sys.argv[3]) if len(sys.argv) > 3 else 18)
-    ilvane, gnugo = Gtp([exe]), Gtp(["gnugo", "--mode", "gtp"])
-    pairs = agree = 0
+    ilvane, gnugo = Gtp([exe]), Gtp([shutil.which("gnugo") or "/usr/games/gnugo", "--mode", "gtp"])
+    pairs = agree = limited = 0
     differences = []
     while pairs < wanted:
         for e in (ilvane, gnugo):
@@ -92,18 +96,25 @@ def main():
                 if d > 3:
                     continue
                 a, b = vertex(*cs[i][1][0]), vertex(*cs[j][1][0])
+                before = int(ilvane.cmd("connexion_limites")[2:].split()[0])
                 answers = []
                 for e in (ilvane, gnugo):
-                    answers.append(tuple(e.cmd(f"{q} {a} {b}")[2:3] for q in ("connect", "disconnect")))
+                    answers.append(tuple(e.cmd(f"{q} {a} {b}")[2:].upper() for q in ("connect", "disconnect")))
+                limit = int(ilvane.cmd("connexion_limites")[2:].split()[0]) > before
+                limited += limit
                 pairs += 1
-                if answers[0] == answers[1]:
+                if [x[:1] for x in answers[0]] == [x[:1] for x in answers[1]]:
                     agree += 1
                 else:
-                    differences.append((rows, a, b, answers))
-    for rows, a, b, answers in differences:
+                    tags = ["limit"] * limit + ["ko"] * any(x[:1] in ("2", "3") for x in answers[1])
+                    differences.append((rows, a, b, answers, tags))
+    for rows, a, b, answers, tags in differences:
         print(rows)
-        print(f"{a} {b}: ilvane connect/disconnect {answers[0]}, gnugo {answers[1]}\n")
+        print(f"{a} {b}: ilvane connect/disconnect {answers[0]}, gnugo {answers[1]} {' '.join(tags)}\n")
     print(f"{agree}/{pairs} pairs agree ({100.0 * agree / pairs:.1f}%)")
+    print(f"node or depth limit reached on {limited} pairs, "
+          f"{sum('limit' in d[4] for d in differences)} of them disagreeing; "
+          f"GNU Go answers through a ko on {sum('ko' in d[4] for d in differences)} disagreements")
 
 
 if __name__ == "__main__":
