@@ -253,6 +253,12 @@ bool ConnecteEnDeuxCoupsAvec(int32_t p1, int32_t p2, int d, bool sur) {
   return true;
 }
 
+// A chain of at most two liberties that the ladder takes, attacker to move.
+bool PrisEnEchelle(int32_t p) {
+  const String* s = Chaine(p);
+  return s && s->NbLibertes() <= 2 && PrendreEchelle(p, 1) == ECHELLE_PRISE;
+}
+
 bool ConnecterParCoupsAvec(int32_t p1, int32_t p2, int d, bool sur) {
   const int e = Evidence(p1, p2);
   if (e >= 0) return e == 1;
@@ -262,6 +268,9 @@ bool ConnecterParCoupsAvec(int32_t p1, int32_t p2, int d, bool sur) {
   for (int32_t m : candidats) {
     CoupTemporaire coup(m, c);
     if (!coup) continue;
+    // A sure connection keeps both chains: one that a ladder takes, the
+    // disconnecter to move, is not surely connected whatever the link.
+    if (sur && (PrisEnEchelle(p1) || PrisEnEchelle(p2))) continue;
     if (Evidence(p1, p2) == 1 || ConnecteEnDeuxCoupsAvec(p1, p2, d, sur)) return true;
   }
   return false;
