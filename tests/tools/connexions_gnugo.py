@@ -36,6 +36,12 @@ class Gtp:
         return "\n".join(out)
 
 
+def limits(engine):
+    """Our root searches decided by a limit so far (0 for an engine without the command)."""
+    answer = engine.cmd("connexion_limites")
+    return int(answer[2:].split()[0]) if answer.startswith("=") else 0
+
+
 def vertex(x, y):
     return f"{COLS[x]}{9 - y}"
 
@@ -96,11 +102,11 @@ def main():
                 if d > 3:
                     continue
                 a, b = vertex(*cs[i][1][0]), vertex(*cs[j][1][0])
-                before = int(ilvane.cmd("connexion_limites")[2:].split()[0])
+                before = limits(ilvane)
                 answers = []
                 for e in (ilvane, gnugo):
                     answers.append(tuple(e.cmd(f"{q} {a} {b}")[2:].upper() for q in ("connect", "disconnect")))
-                limit = int(ilvane.cmd("connexion_limites")[2:].split()[0]) > before
+                limit = limits(ilvane) > before
                 limited += limit
                 pairs += 1
                 if [x[:1] for x in answers[0]] == [x[:1] for x in answers[1]]:
