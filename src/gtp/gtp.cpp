@@ -20,6 +20,7 @@
 #include "game/moteur.h"
 #include "game/partie.h"
 #include "game/sgf.h"
+#include "tactics/benson.h"
 #include "tactics/connexion.h"
 #include "tactics/prise.h"
 #include "version.h"
@@ -718,6 +719,34 @@ bool Disconnect(const Arguments& args, std::string& texte) {
   return true;
 }
 
+// Unconditional life at a vertex, in GNU Go's words: "alive" for a stone no
+// enemy sequence can capture, "dead" for a stone inside the opponent's
+// unconditional territory, "black_territory" or "white_territory" for an empty
+// point of it (black is colour 1 here), else "undecided".
+bool UnconditionalStatus(const Arguments& args, std::string& texte) {
+  const int32_t p = args.empty() ? -1 : LitVertex(args[0]);
+  if (!SurGoban(p)) return Echec(texte, "invalid coordinate");
+  RechercheTactique recherche;
+  switch (StatutInconditionnelPoint(p)) {
+    case StatutInconditionnel::Vivant:
+      texte = "alive";
+      break;
+    case StatutInconditionnel::Mort:
+      texte = "dead";
+      break;
+    case StatutInconditionnel::TerritoireCouleur1:
+      texte = "black_territory";
+      break;
+    case StatutInconditionnel::TerritoireCouleur2:
+      texte = "white_territory";
+      break;
+    case StatutInconditionnel::Indecis:
+      texte = "undecided";
+      break;
+  }
+  return true;
+}
+
 struct EntreeCommande {
   const char* Nom;
   Commande Traitement;
@@ -753,6 +782,7 @@ constexpr EntreeCommande Commandes[] = {
     {"disconnect", Disconnect},
     {"defend", Defend},
     {"ladder_attack", LadderAttack},
+    {"unconditional_status", UnconditionalStatus},
 };
 
 Commande ChercheCommande(std::string_view nom) {
