@@ -726,24 +726,11 @@ bool Disconnect(const Arguments& args, std::string& texte) {
 bool UnconditionalStatus(const Arguments& args, std::string& texte) {
   const int32_t p = args.empty() ? -1 : LitVertex(args[0]);
   if (!SurGoban(p)) return Echec(texte, "invalid coordinate");
+  // In the order of StatutInconditionnel.
+  static constexpr const char* mots[] = {"undecided", "alive", "dead", "black_territory",
+                                         "white_territory"};
   RechercheTactique recherche;
-  switch (StatutInconditionnelPoint(p)) {
-    case StatutInconditionnel::Vivant:
-      texte = "alive";
-      break;
-    case StatutInconditionnel::Mort:
-      texte = "dead";
-      break;
-    case StatutInconditionnel::TerritoireCouleur1:
-      texte = "black_territory";
-      break;
-    case StatutInconditionnel::TerritoireCouleur2:
-      texte = "white_territory";
-      break;
-    case StatutInconditionnel::Indecis:
-      texte = "undecided";
-      break;
-  }
+  texte = mots[static_cast<int>(StatutInconditionnelPoint(p))];
   return true;
 }
 
