@@ -18,7 +18,7 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int SUITES_PAR_POSITION = 100;
+constexpr int SUITES_PAR_POSITION = 30;
 #else
 constexpr int SUITES_PAR_POSITION = 1000;
 #endif
