@@ -18,7 +18,7 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int SUITES_PAR_POSITION = 30;
+constexpr int SUITES_PAR_POSITION = 10;
 #else
 constexpr int SUITES_PAR_POSITION = 1000;
 #endif
@@ -120,7 +120,7 @@ TEST_F(BensonTest, JamaisPrisDansDesSuitesAleatoires) {
   std::mt19937 alea(20261208);
   int positions = 0, prouvees = 0;
   for (uint32_t graine = 1; graine <= 60 && positions < 4; graine++) {
-    InitialiseDamierIncremental(PositionAleatoire(9, graine, 110));
+    InitialiseDamierIncremental(PositionAleatoire(9, graine, 150));
     std::vector<int32_t> vivantes[3];
     EnsembleIntersections territoire[3];
     for (int c = 1; c <= 2; c++) {
