@@ -20,6 +20,7 @@
 #include "game/moteur.h"
 #include "game/partie.h"
 #include "game/sgf.h"
+#include "tactics/benson.h"
 #include "tactics/connexion.h"
 #include "tactics/prise.h"
 #include "version.h"
@@ -726,6 +727,21 @@ bool ConnexionLimites(const Arguments&, std::string& texte) {
   return true;
 }
 
+// Unconditional life at a vertex, in GNU Go's words: "alive" for a stone no
+// enemy sequence can capture, "dead" for a stone inside the opponent's
+// unconditional territory, "black_territory" or "white_territory" for an empty
+// point of it (black is colour 1 here), else "undecided".
+bool UnconditionalStatus(const Arguments& args, std::string& texte) {
+  const int32_t p = args.empty() ? -1 : LitVertex(args[0]);
+  if (!SurGoban(p)) return Echec(texte, "invalid coordinate");
+  // In the order of StatutInconditionnel.
+  static constexpr const char* mots[] = {"undecided", "alive", "dead", "black_territory",
+                                         "white_territory"};
+  RechercheTactique recherche;
+  texte = mots[static_cast<int>(StatutInconditionnelPoint(p))];
+  return true;
+}
+
 struct EntreeCommande {
   const char* Nom;
   Commande Traitement;
@@ -762,6 +778,7 @@ constexpr EntreeCommande Commandes[] = {
     {"connexion_limites", ConnexionLimites},
     {"defend", Defend},
     {"ladder_attack", LadderAttack},
+    {"unconditional_status", UnconditionalStatus},
 };
 
 Commande ChercheCommande(std::string_view nom) {
