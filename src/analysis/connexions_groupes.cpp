@@ -69,7 +69,10 @@ void CopieCoups(CoupsObjectifGroupes& dest, const Liste<N>& source) {
 
 void Propose(int32_t couleur, int32_t g1, int32_t g2, int32_t vide,
              const CoupsObjectifGroupes& atteindre, const CoupsObjectifGroupes& empecher) {
-  if (g1 <= 0 || g2 <= 0) return;
+  if (g1 <= 0 || g2 <= 0 || g1 >= Groupes.Fin || g2 >= Groupes.Fin) return;
+  // A dead string belongs to the group of its captors: it joins no group of
+  // its own colour.
+  if (Groupes.Table[g1].Color != couleur || Groupes.Table[g2].Color != couleur) return;
   ObjectifConnexionGroupes o;
   o.Couleur = couleur;
   o.Groupe1 = g1;

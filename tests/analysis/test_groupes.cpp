@@ -40,6 +40,11 @@ std::set<int> GroupesAmbigus() {
     if (SurGoban(r.A) && Groupes.GroupePoint[r.A]) touches.insert(Groupes.GroupePoint[r.A]);
     if (touches.size() > 1) ambigus.insert(touches.begin(), touches.end());
   }
+  // The sure links around a non-transitive triple merge in the order of the
+  // links, which follows the anchors: those groups change when the board turns.
+  for (int i = 0; i < Liens.NbTriples; i++)
+    for (int32_t a : {Liens.Triples[i].Pivot, Liens.Triples[i].T1, Liens.Triples[i].T2})
+      if (Groupes.GroupePoint[a]) ambigus.insert(Groupes.GroupePoint[a]);
   std::set<int> r = ambigus;
   for (int g : ambigus)
     for (int32_t v : GroupeDe(g).Adjacents) r.insert(v);
@@ -310,6 +315,7 @@ TEST_F(GroupesTest, ConnexionsSuresEtNonTransitives) {
   AnalyseAvantGroupes();
   const int32_t a = Pt(2, 2), b = Pt(4, 2), c = Pt(6, 2), pivot = Pt(4, 4);
   Liens.NbConnexions = 0;  // only the links given here
+  Liens.NbTriples = 0;
   Liens.Connexions[Liens.NbConnexions++] = {1, a, b, 1, 1};
   FormeGroupes();
   EXPECT_EQ(Groupes.GroupePoint[a], Groupes.GroupePoint[b]);
