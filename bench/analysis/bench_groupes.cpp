@@ -1,4 +1,5 @@
-// The groups (full and short form) and the static move values on the 30
+// The groups (full and short form), the static move values, the connections to
+// empty points ("CalculCV") and the group connection goals on the 30
 // fixed 9x9 positions of tactics/positions_prise.h, with the rule files the
 // build writes: median, mean and worst milliseconds of processor time.
 //
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "analysis/analyse_groupes.h"
+#include "analysis/connexions_groupes.h"
 #include "base/reglages.h"
 #include "base/trace.h"
 #include "board/incremental.h"
@@ -97,6 +99,22 @@ void ValeursStatiquesPositions(benchmark::State& state) {
   });
 }
 
+// The stage alone, after the full analysis (whose own run of it is not counted).
+void CalculCVPositions(benchmark::State& state) {
+  SurPositions(state, false, [](std::vector<double>& ms) {
+    ms.push_back(MsDe([] { ExecuteEtape(ETAPE_CV); }));
+  });
+}
+
+void ConnexionsGroupesPositions(benchmark::State& state) {
+  SurPositions(state, true, [](std::vector<double>& ms) {
+    ms.push_back(MsDe(CalculeConnexionsGroupes));
+    benchmark::DoNotOptimize(ObjectifsConnexionGroupes.Nombre);
+  });
+}
+
+BENCHMARK(CalculCVPositions)->Unit(benchmark::kMillisecond);
+BENCHMARK(ConnexionsGroupesPositions)->Unit(benchmark::kMillisecond);
 BENCHMARK(FormeGroupesPositions)->Unit(benchmark::kMillisecond);
 BENCHMARK(FormeGroupesCourtePositions)->Unit(benchmark::kMillisecond);
 BENCHMARK(ValeursStatiquesPositions)->Unit(benchmark::kMillisecond);

@@ -126,7 +126,7 @@ int32_t ValeurDeuxStrings(int32_t p1, int32_t p2) {
 void AjouteObjectifsConnexionGroupes() {
   const int32_t n = NombreObjectifsConnexionGroupes();
   for (int32_t i = 0; i < n; i++) {
-    const ObjectifCoups o = ObjectifConnexionGroupes(i);
+    const ObjectifCoups o = ObjectifConnexionGroupesNumero(i);
     const int32_t v = ValeurConnexionGroupes(o.Reference1, o.Reference2);
     AjouteObjectif(o, v, v);
     for (int32_t k = 0; k < o.NbCoupsAutres; k++) {

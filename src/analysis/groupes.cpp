@@ -432,18 +432,6 @@ int ClassePoint(int f, int e, int couleur) {
   return couleur;
 }
 
-// The points each string reaches: the accepted connections to empty points,
-// or the strings' own liberties until that stage exists.
-void RemplitLiensVidesProvisoires() {
-  if (Liens.LiensVidesCalcules) return;
-  Liens.NbLiensVides = 0;
-  for (int32_t p = 0; p < NbIntersections; p++) Liens.NbIndexVide[p] = 0;
-  for (int32_t a : travail.Ancres) {
-    const String* s = StringIntersection[a];
-    for (int32_t l : s->Libertes) AjouteLienVide(LienVide{s->Color, a, l, 1});
-  }
-}
-
 void CalculeAdherence() {
   int32_t* ami = travail.CarteAmi;
   int32_t* ennemi = travail.CarteEnnemi;
@@ -609,7 +597,6 @@ void FormeGroupesEtapes(bool complete) {
   RattacheCordesMortes();
   Renumerote();
   CalculeLibertes();
-  RemplitLiensVidesProvisoires();
   CalculeGroupesAdjacents();
   AttacheJeuxPrise();
   InitialiseRegionsGroupes();

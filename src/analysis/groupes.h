@@ -9,7 +9,7 @@
 // games (tactics/prise.h: PrisesValides); intersection safety
 // (tactics/intersections.h: PierrePerdueAmi/Ennemi); the connections, the
 // non-transitive triples, the connections to empty points and the life
-// records (analysis/liens.h, empty until their stages exist); the eye table
+// records (analysis/liens.h, filled by the pipeline's stages); the eye table
 // (analysis/yeux.h); the static-life board (analysis/viestatique.h); the
 // enclosure and the territory map (analysis/influence.h); the eye-point maps
 // and the eye regions (analysis/pointsoeil.h, analysis/regions.h); the last

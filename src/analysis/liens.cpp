@@ -1,5 +1,7 @@
 #include "analysis/liens.h"
 
+#include "analysis/connexions_groupes.h"
+
 #include "base/trace.h"
 #include "board/incremental.h"
 
@@ -21,18 +23,17 @@ bool AjouteLienVide(const LienVide& l) {
   return true;
 }
 
-// Until the search of the connections to empty points exists: the stone just
-// played joined the string.
-int ConnecteAuVideLien(int32_t ancre, int32_t point, int) {
-  if (!SurGoban(ancre) || !SurGoban(point)) return 0;
-  const String* s = StringIntersection[ancre];
-  return s != nullptr && s == StringIntersection[point];
+int ConnecteAuVideLien(int32_t ancre, int32_t point, int d) {
+  return ConnecteAuVide(ancre, point, d) ? 1 : 0;
 }
 
+// The stages whose results end here are emptied with them.
 void ReinitialiseLiens() {
+  ReinitialiseCV();
+  ReinitialiseNonTransitives();
+  ReinitialiseConnexionsGroupes();
   Liens.NbConnexions = 0;
   Liens.NbTriples = 0;
-  Liens.LiensVidesCalcules = 0;
   Liens.NbLiensVides = 0;
   for (int32_t& n : Liens.NbIndexVide) n = 0;
   Liens.NbVies = 0;

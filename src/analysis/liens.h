@@ -1,27 +1,21 @@
 #pragma once
 
-// What the groups and the static values read of four stages that are not
-// written yet: the connections between strings, the non-transitive triples,
-// the connections to empty points and the life records. Each stage, once it
-// exists, fills its lists in `Liens` at the end of its run (or the reader below
-// is pointed at its own tables); until then the lists stay empty and the
-// readers go on from what is there.
-//
-// One stand-in: while no stage has filled the connections to empty points
-// (`LiensVidesCalcules` is 0), the groups take every string's own liberties as
-// the points it reaches, which is what the first step of that stage accepts
-// without a search. `ConnecteAuVideLien` likewise answers, until the stage
-// exists, whether a stone just played on the point joined the string.
+// What the groups and the static values read of four stages: the connections
+// between strings and the non-transitive triples (filled by the pipeline after
+// "jeux Menaces De Deconnecter"), the connections to empty points (after
+// "CalculCV") and the life records. Each stage fills its lists in `Liens` at
+// the end of its run; a list no stage has filled stays empty and the readers go
+// on from what is there.
 
 #include <cstdint>
 
 #include "board/damier.h"
 #include "board/goban.h"
+#include "tactics/connexion_vide.h"
+#include "tactics/non_transitives.h"
 
 inline constexpr int MAX_LIENS_CHAINES = 1000;
-inline constexpr int MAX_TRIPLES_NON_TRANSITIFS = 1000;
-inline constexpr int MAX_LIENS_VIDES = 2000;
-inline constexpr int CVI_MAX = 9;
+inline constexpr int MAX_LIENS_VIDES = MAX_CONNEXIONS_AU_VIDE;
 inline constexpr int MAX_VIES_TABLE = 400;
 
 // A connection between two strings of one colour, named by their anchors.
@@ -65,7 +59,6 @@ struct EtatLiens {
   int32_t NbTriples = 0;
   TripleNonTransitif Triples[MAX_TRIPLES_NON_TRANSITIFS];
   // The accepted connections to empty points, with their index by point.
-  int32_t LiensVidesCalcules = 0;
   int32_t NbLiensVides = 0;
   LienVide LiensVides[MAX_LIENS_VIDES];
   int32_t NbIndexVide[NB_INTERSECTIONS_MAX] = {};
@@ -81,8 +74,8 @@ bool AjouteLienVide(const LienVide& l);
 
 // ConnecteAuVideLien(ancre, point, d): after a stone of the string's colour
 // was placed on the point, do that stone and the string at `ancre` stay
-// connected with d to move?
+// connected with d to move? (ConnecteAuVide)
 int ConnecteAuVideLien(int32_t ancre, int32_t point, int d);
 
-// Empties every list (the tests call it in SetUp).
+// Empties every list, and the stages that fill them (the tests call it in SetUp).
 void ReinitialiseLiens();

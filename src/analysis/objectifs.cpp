@@ -1,17 +1,28 @@
 #include "analysis/objectifs.h"
 
+#include "analysis/connexions_groupes.h"
 #include "tactics/connexion.h"
 
-// Until the group connection goals are built, that source is empty.
-
-void ConstruitObjectifsConnexionGroupes() {}
-
-int32_t NombreObjectifsConnexionGroupes() {
-  return 0;
+void ConstruitObjectifsConnexionGroupes() {
+  CalculeConnexionsGroupes();
 }
 
-ObjectifCoups ObjectifConnexionGroupes(int32_t) {
-  return {};
+int32_t NombreObjectifsConnexionGroupes() {
+  return ObjectifsConnexionGroupes.Nombre;
+}
+
+ObjectifCoups ObjectifConnexionGroupesNumero(int32_t i) {
+  ObjectifCoups o;
+  if (i < 0 || i >= ObjectifsConnexionGroupes.Nombre) return o;
+  const ObjectifConnexionGroupes& r = ObjectifsConnexionGroupes.Elements[i];
+  o.Couleur = r.Couleur;
+  o.Reference1 = r.Groupe1;
+  o.Reference2 = r.Groupe2;
+  o.CoupsPropres = r.CoupsAtteindre.Elements;
+  o.NbCoupsPropres = r.CoupsAtteindre.Nombre;
+  o.CoupsAutres = r.CoupsEmpecher.Elements;
+  o.NbCoupsAutres = r.CoupsEmpecher.Nombre;
+  return o;
 }
 
 int32_t NombreObjectifsConnexionChaines() {

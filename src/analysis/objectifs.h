@@ -5,8 +5,8 @@
 // the opponent's moves (by which the opponent prevents it).
 //
 // Two of the sources are read here through their counts and records: the group
-// connection goals (references: two group numbers; not built yet, so none) and
-// the connection goals between strings (references: two string points; the
+// connection goals (references: two group numbers; analysis/connexions_groupes)
+// and the connection goals between strings (references: two string points; the
 // records of the stage "jeux Connecter"). The double capture threats and the
 // groups are read directly from their modules.
 
@@ -22,11 +22,11 @@ struct ObjectifCoups {
   int32_t NbCoupsAutres = 0;
 };
 
-// Builds the group connection goals from the groups (nothing yet).
+// Builds the group connection goals from the groups (CalculeConnexionsGroupes).
 void ConstruitObjectifsConnexionGroupes();
 
 int32_t NombreObjectifsConnexionGroupes();
-ObjectifCoups ObjectifConnexionGroupes(int32_t i);
+ObjectifCoups ObjectifConnexionGroupesNumero(int32_t i);
 
 int32_t NombreObjectifsConnexionChaines();
 ObjectifCoups ObjectifConnexionChaines(int32_t i);

@@ -11,8 +11,10 @@
 #include "base/trace.h"
 #include "board/incremental.h"
 #include "tactics/connexion.h"
+#include "tactics/connexion_vide.h"
 #include "tactics/intersections.h"
 #include "tactics/menaces.h"
+#include "tactics/non_transitives.h"
 #include "tactics/prise.h"
 
 EtatAnalyse Analyse;
@@ -80,8 +82,20 @@ void JeuxConnecter() {
   RemplitLiensConnexions();
 }
 
+// The triples the groups keep apart, as pivot and the two strings it links.
+void RemplitLiensTriples() {
+  const ListeTriples& t = NonTransitives.Triples;
+  Liens.NbTriples = 0;
+  for (int i = 0; i + 2 < t.Nombre; i += 3)
+    Liens.Triples[Liens.NbTriples++] = {t[i], t[i + 1], t[i + 2]};
+}
+
+// The non-transitive connections need the threats: found here, in both
+// pipelines, so the groups built next see them.
 void JeuxMenacesDeDeconnecter() {
   CalculeMenacesDeDeconnecter();
+  ConnexionsNonTransitives();
+  RemplitLiensTriples();
 }
 
 void JeuxOeil() {
@@ -95,10 +109,20 @@ void JeuxVivre() {
   Analyse.NombreViesValides = 0;
 }
 
-// No connection to empty points until that search exists.
+// The groups read the accepted connections to empty points through Liens.
+void RemplitLiensVides() {
+  Liens.NbLiensVides = 0;
+  for (int32_t p = 0; p < NbIntersections; p++) Liens.NbIndexVide[p] = 0;
+  for (const ConnexionAuVide& r : CVValides)
+    AjouteLienVide({r.Couleur, r.Ancre, r.Point, r.Connecte});
+}
+
 void JeuxCV() {
-  Analyse.NombreCVACalculer = 0;
-  Analyse.NombreCVValides = 0;
+  InitialiseCV();
+  CalculCV();
+  Analyse.NombreCVACalculer = CVACalculer.Nombre;
+  Analyse.NombreCVValides = CVValides.Nombre;
+  RemplitLiensVides();
 }
 
 // Influence of the static-life board with raw weights, zones, territory map.

@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "analyse_groupes.h"
+#include "analysis/connexions_groupes.h"
+#include "tactics/connexion_vide.h"
+#include "tactics/non_transitives.h"
 #include "tactics/outils_tactique.h"
 #include "test_util.h"
 
@@ -37,6 +40,11 @@ std::set<int> GroupesAmbigus() {
     if (SurGoban(r.A) && Groupes.GroupePoint[r.A]) touches.insert(Groupes.GroupePoint[r.A]);
     if (touches.size() > 1) ambigus.insert(touches.begin(), touches.end());
   }
+  // The sure links around a non-transitive triple merge in the order of the
+  // links, which follows the anchors: those groups change when the board turns.
+  for (int i = 0; i < Liens.NbTriples; i++)
+    for (int32_t a : {Liens.Triples[i].Pivot, Liens.Triples[i].T1, Liens.Triples[i].T2})
+      if (Groupes.GroupePoint[a]) ambigus.insert(Groupes.GroupePoint[a]);
   std::set<int> r = ambigus;
   for (int g : ambigus)
     for (int32_t v : GroupeDe(g).Adjacents) r.insert(v);
@@ -307,6 +315,7 @@ TEST_F(GroupesTest, ConnexionsSuresEtNonTransitives) {
   AnalyseAvantGroupes();
   const int32_t a = Pt(2, 2), b = Pt(4, 2), c = Pt(6, 2), pivot = Pt(4, 4);
   Liens.NbConnexions = 0;  // only the links given here
+  Liens.NbTriples = 0;
   Liens.Connexions[Liens.NbConnexions++] = {1, a, b, 1, 1};
   FormeGroupes();
   EXPECT_EQ(Groupes.GroupePoint[a], Groupes.GroupePoint[b]);
@@ -335,7 +344,6 @@ TEST_F(GroupesTest, ConnexionsSuresEtNonTransitives) {
 // skips them, and no group takes the captured string's points.
 TEST_F(GroupesTest, FormeCourteApresPrise) {
   AnalyseGroupes(Course);
-  Liens.LiensVidesCalcules = 1;  // the records of the full form stay, as the real stage's do
   // A point two steps away that the string of colour 1 reached, as the search
   // of the connections to empty points finds them.
   ASSERT_TRUE(AjouteLienVide({1, Pt(1, 8), Pt(7, 9), 1}));
@@ -406,6 +414,53 @@ std::vector<Probleme> LitProblemes(const std::string& chemin) {
   return r;
 }
 
+// The answers about links: connections to empty points ("cv", "pas_cv" x y
+// ex ey: the chain at x y reaches ex ey or not), group connection goals
+// ("objectif" x1 y1 x2 y2 f: a goal for the two stones' groups, f its
+// through-empty flag; "joint" / "coupe" x1 y1 x2 y2 px py: px py among its
+// joining / cutting moves) and non-transitive records ("non_transitif" x1 y1 x2
+// y2). False when the answer is one of these and holds; otherwise true, with
+// what was found written (nothing for a kind it does not know).
+bool EchecLiens(const std::vector<std::string>& m, int k, std::ostringstream& o) {
+  auto point = [&](size_t i) {
+    const Coord c = Oriente({std::stoi(m[i]), std::stoi(m[i + 1])}, k, 9);
+    return Pt(c.x, c.y);
+  };
+  const std::string& quoi = m[0];
+  if (quoi == "cv" || quoi == "pas_cv") {
+    const String* s = StringIntersection[point(1)];
+    const int32_t e = point(3);
+    bool trouve = false;
+    for (int i = 0; i < CVValides.NombreIndex[e]; i++)
+      trouve = trouve || StringIntersection[CVValides.Elements[CVValides.Index[e][i]].Ancre] == s;
+    if (trouve == (quoi == "cv")) return false;
+    o << (trouve ? "reached" : "not reached");
+    return true;
+  }
+  if (quoi == "non_transitif") {
+    const int32_t a = StringIntersection[point(1)]->Ancre, b = StringIntersection[point(3)]->Ancre;
+    if (TrouveConnexion(NonTransitives.Liste, std::min(a, b), std::max(a, b))) return false;
+    o << NonTransitives.Liste.Nombre << " non-transitive records, none for the pair";
+    return true;
+  }
+  if (quoi != "objectif" && quoi != "joint" && quoi != "coupe") return true;
+  CalculeConnexionsGroupes();
+  const int g1 = Groupes.GroupePoint[point(1)], g2 = Groupes.GroupePoint[point(3)];
+  for (const ObjectifConnexionGroupes& g : ObjectifsConnexionGroupes) {
+    if (!((g.Groupe1 == g1 && g.Groupe2 == g2) || (g.Groupe1 == g2 && g.Groupe2 == g1))) continue;
+    if (quoi == "objectif" && g.ParLeVide == std::stoi(m[5])) return false;
+    if (quoi == "joint" && Contient(g.CoupsAtteindre, point(5))) return false;
+    if (quoi == "coupe" && Contient(g.CoupsEmpecher, point(5))) return false;
+    o << "goal through empty " << g.ParLeVide << ", joining";
+    for (int32_t p : g.CoupsAtteindre) o << ' ' << p;
+    o << ", cutting";
+    for (int32_t p : g.CoupsEmpecher) o << ' ' << p;
+    return true;
+  }
+  o << "no goal for groups " << g1 << " and " << g2;
+  return true;
+}
+
 // Checks one answer on the board as analysed, in orientation k; empty when it
 // holds, else what was found.
 std::string Verifie(const Attendu& a, int k) {
@@ -430,16 +485,22 @@ std::string Verifie(const Attendu& a, int k) {
   } else if (quoi == "meme" || quoi == "autre") {
     if ((groupe(3) == g) == (quoi == "meme")) return "";
     o << "groups " << g << " and " << groupe(3);
-  } else {
+  } else if (!EchecLiens(a.mots, k, o)) {
+    return "";
+  } else if (o.str().empty()) {
     o << "unknown answer";
   }
   return o.str();
 }
 
 TEST_F(GroupesTest, StatutsConnus) {
-  const std::vector<Probleme> problemes =
+  std::vector<Probleme> problemes =
       LitProblemes(std::string(ILVANE_PROBLEMES_ANALYSE) + "/statuts_groupes.txt");
   ASSERT_GE(problemes.size(), 5u);
+  const std::vector<Probleme> liens =
+      LitProblemes(std::string(ILVANE_PROBLEMES_ANALYSE) + "/connexions_groupes.txt");
+  ASSERT_GE(liens.size(), 5u);
+  problemes.insert(problemes.end(), liens.begin(), liens.end());
   for (const Probleme& pb : problemes) {
     for (int echange = 0; echange < 2; echange++)
       for (int k = 0; k < 8; k++) {

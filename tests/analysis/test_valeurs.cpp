@@ -86,15 +86,16 @@ TEST_F(ValeursTest, SeuilMaxSurPointsJouables) {
   EXPECT_EQ(CalculeSeuilMax(), 15);
 }
 
-// Two stones facing each other across one point, counted by hand. Each string
-// reaches its own liberties, so only the point between them is contested. Its
+// Two stones facing each other across one point, counted by hand. The
+// connections to empty points are cut down to the strings' own liberties (the
+// stage also finds the diagonals), so only the point between them is contested. Its
 // near points: four that neither reaches, two that only colour 2 reaches, two
 // that only colour 1 reaches; no safe reply but the point itself. DeltaCV is
 // 4 + 2 + 2 = 8. The position is the same for both colours mirrored, so a
 // stone of either colour there gains the same territory D, MaxE is D, and the
 // value is (D + D) / 2 + 8 + 1.
 TEST_F(ValeursTest, ValeurTerritorialeCompteeALaMain) {
-  AnalyseGroupes(R"(
+  InitialiseDamierIncremental(DamierDe(R"(
     . . . . . . . . .
     . . . . . . . . .
     . . . . . . . . .
@@ -103,7 +104,14 @@ TEST_F(ValeursTest, ValeurTerritorialeCompteeALaMain) {
     . . . . . . . . .
     . . . . . . . . .
     . . . . . . . . .
-    . . . . . . . . .)");
+    . . . . . . . . .)"));
+  AnalyseAvantGroupes();
+  Liens.NbLiensVides = 0;
+  for (int32_t& n : Liens.NbIndexVide) n = 0;
+  for (int32_t a : {Pt(4, 5), Pt(6, 5)})
+    for (int32_t l : StringIntersection[a]->Libertes)
+      AjouteLienVide({Couleur(DamierIncremental, a), a, l, 1});
+  FormeGroupes();
   std::string console, trace;
   {
     // The line goes to the game trace (the error stream here) and the console,
