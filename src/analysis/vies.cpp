@@ -71,11 +71,9 @@ void VivrePourCouleur(int couleur) {
   EnsembleIntersections vues;
   Vide(vues);
   // The search reads both rule families of the owner: matched once for the
-  // whole colour, then kept current by the search's own moves.
-  const bool oeil = !GoalsToMatch.contains(couleur, GoalKind::Oeil);
-  const bool vivre = !GoalsToMatch.contains(couleur, GoalKind::Vivre);
-  if (oeil) StartMatching(couleur, GoalKind::Oeil);
-  if (vivre) StartMatching(couleur, GoalKind::Vivre);
+  // whole colour, at its first search, then kept current by the search's own
+  // moves. A colour with no unit to search costs no matching.
+  bool oeil = false, vivre = false, demarre = false;
   for (int32_t p = 0; p < NbIntersections; p++) {
     const String* s = StringIntersection[p];
     if (s == nullptr || s->Color != couleur || s->Ancre != p || Contient(vues, p)) continue;
@@ -94,6 +92,13 @@ void VivrePourCouleur(int couleur) {
     } else if (!VieEnQuestion(groupe, couleur)) {
       continue;
     } else {
+      if (!demarre) {
+        demarre = true;
+        oeil = !GoalsToMatch.contains(couleur, GoalKind::Oeil);
+        vivre = !GoalsToMatch.contains(couleur, GoalKind::Vivre);
+        if (oeil) StartMatching(couleur, GoalKind::Oeil);
+        if (vivre) StartMatching(couleur, GoalKind::Vivre);
+      }
       LesVies.Recherches++;
       statut = StatutVieGroupe(groupe, v.CoupsVivre, v.CoupsTuer, &v.Limite);
       LesVies.Limitees += v.Limite;
