@@ -135,3 +135,25 @@ TEST_F(Vie, ProblemesDansLesHuitOrientationsEtLesDeuxCouleurs) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two ways to the second eye (one eye and a two-point space beside it: a stone
+// thrown into the space is taken back into an eye) and no refutation:
+// the attacker's node knows it at once, without a move below it.
+TEST_F(Vie, MiaiVitSansRecherche) {
+  PoseDiagramme(
+      ".........\n.........\n.........\n.........\n.........\n."
+      "........\nOOOOOO...\nXXXXXO...\n.X..XO...\n");
+  GroupeVie groupe;
+  Vide(groupe);
+  Ajoute(groupe, Pt(1, 8));
+  int32_t coup;
+  EnsembleListe yeux;
+  Vide(yeux);
+  EXPECT_FALSE(DeuxYeux(1, groupe, yeux));
+  EXPECT_TRUE(DeuxYeuxEnUnCoup(1, groupe, yeux));
+  EXPECT_EQ(RecursiveSimpleKill(2, groupe, 1, coup), RESULTAT_ECHEC);
+}
+
+}  // namespace
