@@ -157,3 +157,24 @@ TEST_F(Vie, MiaiVitSansRecherche) {
 }
 
 }  // namespace
+
+namespace {
+
+// One corner eye that is a liberty of both member strings counts once.
+TEST_F(Vie, UnOeilDeDeuxStringsCompteUneFois) {
+  PoseDiagramme(
+      ".........\n.........\n.........\n.........\n.........\n"
+      "OOOO.....\nX.XO.....\nX.XO.....\n.XXO.....\n");
+  GroupeVie groupe;
+  Vide(groupe);
+  Ajoute(groupe, Pt(1, 7));
+  Ajoute(groupe, Pt(3, 7));
+  ASSERT_NE(StringIntersection[Pt(1, 7)], StringIntersection[Pt(3, 7)]);
+  EnsembleListe yeux;
+  Vide(yeux);
+  ASSERT_TRUE(EstOeil(Pt(1, 9), 1, yeux));
+  Vide(yeux);
+  EXPECT_FALSE(DeuxYeux(1, groupe, yeux));
+}
+
+}  // namespace
