@@ -425,6 +425,8 @@ int RecursiveSimpleKill(int c, GroupeVie& groupe, int profondeur, int32_t& meill
   EnsembleListe yeux;
   Vide(yeux);
   if (DeuxYeux(owner, groupe, yeux)) return RESULTAT_ECHEC;
+  // The place for the unconditional life test of the group's strings, behind
+  // its setting AvecBenson (off): a group it proves alive is not killed.
   bool deuxEnUn = false;
   if (candidats.Nombre() == 0) {
     if (ReglesVivre(owner, groupe, candidats) == RESULTAT_ECHEC) return RESULTAT_ECHEC;
