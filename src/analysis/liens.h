@@ -51,6 +51,7 @@ struct VieLue {
   int32_t Potentiel = 0;  // lives if it plays first
   ListeIntersections CoupsVivre;
   ListeIntersections CoupsTuer;
+  int32_t Limite = 0;  // the search's node limit decided an answer
 };
 
 struct EtatLiens {

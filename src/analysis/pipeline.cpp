@@ -6,6 +6,7 @@
 
 #include "analysis/influence.h"
 #include "analysis/liens.h"
+#include "analysis/vies.h"
 #include "analysis/viestatique.h"
 #include "analysis/yeux.h"
 #include "base/trace.h"
@@ -103,10 +104,10 @@ void JeuxOeil() {
   Analyse.NombreYeuxValides = NombreYeuxValides();
 }
 
-// No life record until the life stage exists (its searches would run only
-// with PanicMode 0).
-void JeuxVivre() {
-  Analyse.NombreViesValides = 0;
+// The life records of both colours (none with PanicMode above 0).
+void JeuxVivreEtape() {
+  JeuxVivre();
+  Analyse.NombreViesValides = LesVies.NombreViesValides;
 }
 
 // The groups read the accepted connections to empty points through Liens.
@@ -172,7 +173,7 @@ constexpr Etape EtapesCompletes[] = {
     {ETAPE_CONNECTER, "jeux Connecter", JeuxConnecter, LignesConnecter},
     {ETAPE_MENACES_DECONNECTER, "jeux Menaces De Deconnecter", JeuxMenacesDeDeconnecter, nullptr},
     {ETAPE_OEIL, "jeux Oeil", JeuxOeil, LignesOeil},
-    {ETAPE_VIVRE, "jeux Vivre", JeuxVivre, LignesVivre},
+    {ETAPE_VIVRE, "jeux Vivre", JeuxVivreEtape, LignesVivre},
     {ETAPE_CV, "CalculCV", JeuxCV, LignesCV},
     {ETAPE_VIE_STATIQUE, "CalculeVieStatique", CalculeVieStatique, nullptr},
     {ETAPE_INFLUENCE, "CalculeInfluence", InfluenceEtTerritoire, nullptr},

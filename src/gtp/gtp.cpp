@@ -21,8 +21,11 @@
 #include "game/partie.h"
 #include "game/sgf.h"
 #include "tactics/benson.h"
+#include "analysis/groupes.h"
+#include "analysis/pipeline.h"
 #include "tactics/connexion.h"
 #include "tactics/prise.h"
+#include "tactics/vie.h"
 #include "version.h"
 
 namespace {
@@ -742,6 +745,66 @@ bool UnconditionalStatus(const Arguments& args, std::string& texte) {
   return true;
 }
 
+// The life-and-death drivers on the unit of the stone at p: its strings joined
+// by the solid connections that a full analysis of the position finds.
+class RechercheVieGtp : public RechercheTactique {
+ public:
+  RechercheVieGtp(int32_t p) : silence_(Silence) {
+    Silence = true;
+    AnalyseComplete();
+    ConstruitUnite(p, Groupe);
+  }
+  ~RechercheVieGtp() { Silence = silence_; }
+  GroupeVie Groupe;
+
+ private:
+  bool silence_;
+};
+
+// "1 <move>" when the opponent, moving first, kills the group, else "0" (an
+// answer the node limit left open is "0").
+bool LifeAttack(const Arguments& args, std::string& texte) {
+  int32_t p;
+  if (!LitPierre(args, p, texte)) return false;
+  RechercheVieGtp recherche(p);
+  ListeIntersections coups;
+  const bool trouve = ChercheCoupsTuer(recherche.Groupe, coups) == RESULTAT_ATTEINT;
+  texte = EcritResultat(trouve, coups.Nombre > 0 ? coups[0] : COUP_PASSE);
+  return true;
+}
+
+// "1 <move>" when the owner, moving first, makes the group live ("1 PASS"
+// when it lives already), else "0".
+bool LifeDefend(const Arguments& args, std::string& texte) {
+  int32_t p;
+  if (!LitPierre(args, p, texte)) return false;
+  RechercheVieGtp recherche(p);
+  ListeIntersections coups;
+  const bool trouve = ChercheCoupsVivre(recherche.Groupe, coups) == RESULTAT_ATTEINT;
+  texte = EcritResultat(trouve, coups.Nombre > 0 ? coups[0] : COUP_PASSE);
+  return true;
+}
+
+// The analysis's view of the group at the vertex:
+//   F 0.5 alive 0 dead 0 live C3 D4 kill C3
+bool GroupStatus(const Arguments& args, std::string& texte) {
+  int32_t p;
+  if (!LitPierre(args, p, texte)) return false;
+  RechercheVieGtp recherche(p);
+  FormeGroupes();
+  const int n = Groupes.GroupePoint[p];
+  if (n == 0) return Echec(texte, "no group");
+  const Group& g = GroupeDe(n);
+  char f[32];
+  std::snprintf(f, sizeof f, "%g", static_cast<double>(g.F));
+  texte = std::string("F ") + f + " alive " + std::to_string(g.Vivant) + " dead " +
+          std::to_string(g.Mort) + " live";
+  for (int32_t m : g.CoupsVivre) texte += " " + EcritVertex(m & MASQUE_POINT);
+  texte += " kill";
+  for (int32_t m : g.CoupsTuer) texte += " " + EcritVertex(m & MASQUE_POINT);
+  return true;
+}
+
 struct EntreeCommande {
   const char* Nom;
   Commande Traitement;
@@ -779,6 +842,9 @@ constexpr EntreeCommande Commandes[] = {
     {"defend", Defend},
     {"ladder_attack", LadderAttack},
     {"unconditional_status", UnconditionalStatus},
+    {"life_attack", LifeAttack},
+    {"life_defend", LifeDefend},
+    {"group_status", GroupStatus},
 };
 
 Commande ChercheCommande(std::string_view nom) {

@@ -94,6 +94,13 @@ std::vector<std::string> EntreesParPoint() {
       o << PointsOeilChen.Sur[c][p] << PointsOeilChen.Possible[c][p] << PointsOeilChen.UnCoup[c][p];
     for (const RegionChen& reg : RegionsChen)
       if (Contient(reg.EnsemblePoints, p)) o << " R" << reg.Couleur << reg.YA << reg.YE;
+    // A life answer that the search's node limit decided may change with the
+    // order of the candidates, hence with the orientation.
+    for (int i = 0; i < Liens.NbVies; i++) {
+      const VieLue& v = Liens.Vies[i];
+      const int g = Groupes.GroupePoint[v.Point];
+      if (v.Limite && g != 0 && g == Groupes.GroupePoint[p]) o << " V" << v.Vivant << v.Potentiel;
+    }
     r[p] = o.str();
   }
   return r;

@@ -57,6 +57,11 @@ const std::vector<Probleme> Problemes = {
     {"two stones on the edge", {"w A1", "w A2", "b B1", "b B2", "b B3"}, "attack A1", {"1 A3"}},
     {"no way out on the edge", {"w A1", "w A2", "b B1", "b B2", "b B3"}, "defend A1", {"0"}},
     {"net", {"w E5", "b D5", "b E6", "b G4", "b D3"}, "attack E5", {"1 F5"}},
+    // Straight three on the edge, as GNU Go's owl_attack and owl_defend answer.
+    {"straight three is killed at its vital point", {"b A2", "b B2", "b C2", "b D2", "b E2", "b A1", "b E1", "w A3", "w B3", "w C3", "w D3", "w E3", "w F3", "w F2", "w F1"}, "life_attack A2", {"1 C1"}},
+    {"straight three lives at its vital point", {"b A2", "b B2", "b C2", "b D2", "b E2", "b A1", "b E1", "w A3", "w B3", "w C3", "w D3", "w E3", "w F3", "w F2", "w F1"}, "life_defend A2", {"1 C1"}},
+    {"straight three in the analysis", {"b A2", "b B2", "b C2", "b D2", "b E2", "b A1", "b E1", "w A3", "w B3", "w C3", "w D3", "w E3", "w F3", "w F2", "w F1"}, "group_status A2",
+     {"F 0.5 alive 0 dead 0 live C1 kill C1"}},
     {"out of the net", {"w E5", "b D5", "b E6", "b G4", "b D3"}, "defend E5", {"1 F5", "1 E4"}},
     {"a safe group", {"b D4", "b D5", "w F6"}, "attack D4", {"0"}},
     {"the ko retake is banned",
