@@ -20,6 +20,7 @@
 #include "game/moteur.h"
 #include "game/partie.h"
 #include "game/sgf.h"
+#include "game/vue_analyse.h"
 #include "tactics/connexion.h"
 #include "tactics/prise.h"
 #include "version.h"
@@ -72,10 +73,19 @@ struct EtatGtp {
 
 EtatGtp etat;
 
-// The hook for the status of the groups at the end of a game: the analysis
-// does not yet tell which of its groups are dead ("Mort"), so no stone is.
-void PierresMortesAnalyse(const Damier&, EnsembleIntersections& mortes) {
+// The status of the groups at the end of a game: the engine's initial analysis
+// of the position (the analysis view, which leaves the game and the engine's
+// lasting state alone), seen from each side. A stone is dead when the view of
+// either side counts its group dead ("Mort"): a side's analysis may give its
+// own weak group more hope than the opponent's view does, and the analysis
+// lists fewer dead stones than GNU Go does, never more, over finished games.
+void PierresMortesAnalyse(const Damier& position, EnsembleIntersections& mortes) {
+  static VueAnalyse vues[2];
   Vide(mortes);
+  CalculeVueAnalyse(position, NOIR, vues[0]);
+  CalculeVueAnalyse(position, BLANC, vues[1]);
+  for (int32_t p = 0; p < NbIntersections; p++)
+    if (Couleur(position, p) != VIDE && (vues[0].Mort[p] || vues[1].Mort[p])) Ajoute(mortes, p);
 }
 
 using Arguments = std::vector<std::string_view>;
