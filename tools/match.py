@@ -12,12 +12,19 @@ dies, does not answer in time (or uses up its main time, with --main-time),
 answers something that is not a legal move or resigns loses the game, and the game's line says why. The last lines give the
 wins, engine 1's win rate with its 95% confidence interval (Wilson; a draw
 counts half) and each engine's time per move. Python 3 standard library only.
+
+With --opening N, each pair of games (1 and 2, 3 and 4, ...) starts from the
+same N random legal moves, drawn from --seed and the pair's number and sent to
+both engines with play, so that deterministic engines still meet varied games
+and each opening is played once with each engine as Black. The opening's moves
+are in the SGF like any others, its length named in the game's comment.
 """
 
 import argparse
 import datetime
 import math
 import os
+import random
 import select
 import shlex
 import shutil
@@ -161,6 +168,31 @@ class Match:
         if self.noms[0] == self.noms[1]:
             self.noms = [self.noms[0] + "-1", self.noms[1] + "-2"]
 
+    def ouverture(self, numero):
+        """The random opening of game numero: the same moves for both games of a pair.
+        Off the first line where the board has room, never a pass, never a move
+        that takes a stone."""
+        o = self.opts
+        tirage = random.Random("%d/%d" % (o.seed, (numero + 1) // 2))
+        goban, coups, couleur = Goban(o.size), [], "B"
+        bord = 1 if o.size >= 7 else 0
+        points = [p for p in range(o.size * o.size)
+                  if bord <= p % o.size < o.size - bord and bord <= p // o.size < o.size - bord]
+        while len(coups) < o.opening:
+            prises = sum(goban.prises.values())
+            candidats = list(points)
+            tirage.shuffle(candidats)
+            for p in candidats:
+                essai = goban.copie()
+                if essai.joue(couleur, p) and sum(essai.prises.values()) == prises:
+                    goban = essai
+                    break
+            else:
+                break
+            coups.append((couleur, p))
+            couleur = adverse(couleur)
+        return coups
+
     def partie(self, numero):
         """Plays one game; returns (winner index or None for no result, 0.5 for a draw,
         result text, reason, number of moves)."""
@@ -176,6 +208,8 @@ class Match:
             return gagnant, "%s+%s" % (couleur, marque), "%s %s" % (self.noms[indice], pourquoi)
 
         def fin(gagnant, resultat, raison):
+            if o.opening:
+                raison = "opening of %d random moves, seed %d; %s" % (o.opening, o.seed, raison)
             self.ecrit_sgf(fichier, goban, coups, joueurs, resultat, raison)
             return gagnant, resultat, raison, len(coups)
 
@@ -195,6 +229,19 @@ class Match:
                 return fin(*perd(i, str(p), "F"))
 
         couleur, passes = "B", 0
+        for c, p in self.ouverture(numero) if o.opening else []:
+            goban.joue(c, p)
+            coups.append((c, p))
+            for i in (0, 1):
+                try:
+                    ok, reponse = self.moteurs[i].envoie("play %s %s" % (NOMS[c], goban.vertex(p)), o.timeout)
+                except Panne as pb:
+                    self.moteurs[i].arrete(False)
+                    return fin(*perd(i, str(pb), "F"))
+                if not ok:
+                    return fin(None, "Void", "%s refused the opening move %s %s: %s"
+                               % (self.noms[i], NOMS[c], goban.vertex(p), reponse))
+            couleur = adverse(c)
         restant = [float(o.main_time)] * 2
         while len(coups) < o.max_moves:
             i, autre = joueurs[couleur], joueurs[adverse(couleur)]
@@ -234,7 +281,7 @@ class Match:
                 break
             couleur = adverse(couleur)
         raison = "two passes" if passes == 2 else "move limit"
-        self.ecrit_sgf(fichier, goban, coups, joueurs, "?", raison)
+        fin(None, "?", raison)
         try:
             resultat = self.compte(fichier)
         except Panne as p:
@@ -326,14 +373,19 @@ def main():
                         help="seconds of main time for each side and game, no byo-yomi: sent with "
                              "time_settings and time_left, and an engine that uses them up loses "
                              "(default 0: no time limit)")
+    parser.add_argument("--opening", type=int, default=0,
+                        help="random legal moves that open each game, the same for both games of a "
+                             "pair, so that the colours are swapped over one opening (default 0)")
+    parser.add_argument("--seed", type=int, default=1,
+                        help="seed of the random openings (default 1)")
     parser.add_argument("--out", default="match", help="folder for the SGF files (default ./match)")
     parser.add_argument("--scorer", default=gnugo() + " --mode gtp --chinese-rules",
                         help="the GTP engine that scores finished games (default GNU Go, Chinese rules)")
     parser.add_argument("--logs", action="store_true",
                         help="keep each engine's error stream in the output folder (engineN.stderr)")
     opts = parser.parse_args()
-    if opts.games < 1 or not 2 <= opts.size <= 25 or opts.max_moves < 1:
-        parser.error("games must be at least 1, size 2 to 25, max-moves at least 1")
+    if opts.games < 1 or not 2 <= opts.size <= 25 or opts.max_moves < 1 or opts.opening < 0:
+        parser.error("games must be at least 1, size 2 to 25, max-moves at least 1, opening at least 0")
     try:
         return Match(opts).joue()
     except OSError as e:

@@ -108,6 +108,9 @@ struct Group {
   // Empties every count and list; keeps number and colour.
   void Initialise(int32_t numero, int32_t couleur);
   // Adds the eye of index i of the eye table to "YG" or "Y*" (bounded lists).
+  // A full list drops the eye with its "Pb" line and changes nothing else: a
+  // group with MAX_YEUX_GROUPE eyes in either list is already alive, and the
+  // lists are read only for that count and, for a group not alive, their moves.
   void AjouteOeil(int i);
   // Adds the life of index i of Liens.Vies to "VG" or "V*".
   void AjouteVie(int i);

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -337,6 +339,40 @@ TEST_F(ReglesTest, FinalStatusListSplitsTheStonesByTheAnalysisHook) {
   EXPECT_EQ(R("final_status_list seki"), "= \n\n");
   EXPECT_EQ(R("final_status_list"), "? syntax error\n\n");
   EXPECT_EQ(R("final_status_list dame"), "? invalid status\n\n");
+}
+
+// The analysis's own answer: in a corner walled off by Black a lone white stone
+// is dead, and so is a lone black stone in White's corner; the walls live. The
+// same in the eight orientations of the board and with the colours swapped.
+TEST_F(ReglesTest, FinalStatusListGivesTheStonesTheAnalysisFindsDead) {
+  const char* noires[] = {"A4", "B4", "C4", "D4", "D3", "D2", "D1", "H8"};
+  const char* blanches[] = {"B2", "G7", "G6", "H6", "J6", "F7", "F8", "F9"};
+  const char* mortes[] = {"B2", "H8"};
+  auto transforme = [](const char* v, int sym) {
+    int x = v[0] - 'A' - (v[0] > 'I'), y = std::atoi(v + 1) - 1;
+    if (sym & 1) x = 8 - x;
+    if (sym & 2) y = 8 - y;
+    if (sym & 4) std::swap(x, y);
+    return Sommet((8 - y) * 9 + x, 9);
+  };
+  auto ensemble = [](const std::string& reponse) {
+    std::istringstream mots(reponse.substr(1));
+    std::vector<std::string> v{std::istream_iterator<std::string>(mots), {}};
+    std::sort(v.begin(), v.end());
+    return v;
+  };
+  for (int sym = 0; sym < 16; sym++) {
+    R("clear_board");
+    const char* b = sym & 8 ? "w " : "b ";
+    const char* w = sym & 8 ? "b " : "w ";
+    for (const char* v : noires) R(std::string("play ") + b + transforme(v, sym));
+    for (const char* v : blanches) R(std::string("play ") + w + transforme(v, sym));
+    std::vector<std::string> attendues;
+    for (const char* v : mortes) attendues.push_back(transforme(v, sym));
+    std::sort(attendues.begin(), attendues.end());
+    EXPECT_EQ(ensemble(R("final_status_list dead")), attendues) << "symmetry " << sym;
+    EXPECT_EQ(ensemble(R("final_status_list alive")).size(), 14u) << "symmetry " << sym;
+  }
 }
 
 // A long session keeps one game's trace: each new game truncates the file.
