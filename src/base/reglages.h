@@ -31,6 +31,10 @@ struct ReglagesRecherche {
   // LimiteNoeudsConnexion, or at depth LimiteProfondeurConnexion, is unknown.
   int LimiteNoeudsConnexion = LIMITE_NOEUDS_CONNEXION;
   int LimiteProfondeurConnexion = LIMITE_PROFONDEUR_CONNEXION;
+  // The life search's attacker asks Benson's test first: a group whose strings
+  // are all unconditionally alive is not killed. Off: the eye tests and rules
+  // decide, and the test costs a whole-board pass at every attacker node.
+  bool AvecBenson = false;
 };
 
 extern ReglagesRecherche Reglages;

@@ -1,5 +1,6 @@
 #include "tactics/vie.h"
 
+#include "base/reglages.h"
 #include "base/resultats.h"
 #include "base/trace.h"
 #include "board/ecriture.h"
@@ -8,6 +9,7 @@
 #include "rules/buts.h"
 #include "rules/codes.h"
 #include "rules/motifs.h"
+#include "tactics/benson.h"
 #include "tactics/connexion.h"
 #include "tactics/transposition.h"
 
@@ -278,6 +280,16 @@ bool DeuxYeux(int c, const GroupeVie& groupe, EnsembleListe& yeux) {
 
 namespace {
 
+// Whether Benson's test proves every member string of the group alive (a
+// string it cannot hold past its capacity is not proven).
+bool ToutesVivantes(int c, const GroupeVie& groupe) {
+  Liste<BENSON_STRINGS_MAX> pierres;
+  for (int32_t p : groupe)
+    if (pierres.Nombre < BENSON_STRINGS_MAX) pierres.Elements[pierres.Nombre++] = p;
+  const int32_t demandees = pierres.Nombre;
+  return demandees == groupe.Nombre && benson(c, pierres) && pierres.Nombre == demandees;
+}
+
 // The owner's moves that may make an eye: at the liberties, and the captures
 // of enemy strings in atari next to the group.
 void CoupsPourYeux(int c, const GroupeVie& groupe, EnsembleListe& coups) {
@@ -425,8 +437,7 @@ int RecursiveSimpleKill(int c, GroupeVie& groupe, int profondeur, int32_t& meill
   EnsembleListe yeux;
   Vide(yeux);
   if (DeuxYeux(owner, groupe, yeux)) return RESULTAT_ECHEC;
-  // The place for the unconditional life test of the group's strings, behind
-  // its setting AvecBenson (off): a group it proves alive is not killed.
+  if (Reglages.AvecBenson && ToutesVivantes(owner, groupe)) return RESULTAT_ECHEC;
   bool deuxEnUn = false;
   if (candidats.Nombre() == 0) {
     if (ReglesVivre(owner, groupe, candidats) == RESULTAT_ECHEC) return RESULTAT_ECHEC;
