@@ -26,6 +26,8 @@ constexpr int AUTRES_NON_X_MAX = 1;
 // The matcher's quick path: windows of at most 16 cells.
 constexpr int CELLULES_MAX = 16;
 constexpr int BORD_LARGEUR_MAX = 7;
+// The liberties outside of a wall that its G and GI rules may also count on.
+constexpr int LIBERTES_MUR = 2;
 
 uint32_t VoisinsGrille(int q, int w, int h) {
   const int i = q % w, j = q / w;
@@ -180,50 +182,95 @@ std::vector<uint32_t> Espaces(int zone, int w, int h) {
   return espaces;
 }
 
+// The first cell of the window's X string that holds wall cells and the most
+// cells of the open border.
+int PierreDuMur(const std::vector<uint8_t>& motif, int w, int h, uint32_t mur, uint32_t ouvert) {
+  uint32_t x = 0;
+  for (int q = 0; q < w * h; q++)
+    if (motif[q] == 1) x |= 1u << q;
+  int meilleure = -1, plus = -1;
+  for (int q : PremieresPierres(motif, w, h, mur)) {
+    uint32_t z = 1u << q;
+    for (;;) {
+      const uint32_t suite = z | (Autour(z, w, h) & x);
+      if (suite == z) break;
+      z = suite;
+    }
+    if (std::popcount(z & ouvert) > plus) plus = std::popcount(z & ouvert), meilleure = q;
+  }
+  return meilleure;
+}
+
 void ReglesVieEspace(int zone, int w, int h, uint32_t espace, std::vector<Regle>& regles) {
-  std::vector<int> points;
-  const Plateau p = PlateauVie(w, h, espace, points);
-  const int n = p.N - 1;
+  // The wall without liberty outside, then with two: what the second adds
+  // (rectangular six in the corner lives) is written with that condition.
+  std::vector<int> points, points2;
+  const Plateau p = PlateauVie(zone, w, h, espace, points);
+  const Plateau p2 = PlateauVie(zone, w, h, espace, points2, LIBERTES_MUR);
+  const int n = std::popcount(espace);
+  const uint32_t bordOuvert = PlateauOeil(zone, w, h, 0).Dehors;
+  // The shut-in parts of the wall, stones of the goal colour.
+  uint32_t dedans = 0;
+  for (int k = n; k < p.N; k++)
+    if (points[k] >= 0) dedans |= 1u << k;
   const uint32_t mur = Autour(espace, w, h);
   std::vector<int> autres;
   for (int q = 0; q < w * h; q++)
     if (!((espace | mur) & (1u << q))) autres.push_back(q);
   int variantes = 1;
   for (size_t k = 0; k < autres.size(); k++) variantes *= 3;
-  Jeu jeu(p);
+  Jeu jeu(p), jeu2(p2);
   int puissance = 1;
   for (int k = 0; k < n; k++) puissance *= 3;
   std::vector<Regle> g, gi;
   for (int m = 0; m < puissance; m++) {
     Contenu c;
-    c.X = p.Mur;
     int pierres = 0;
     for (int k = 0, r = m; k < n; k++, r /= 3) {
       if (r % 3 == 1) c.X |= 1u << k;
       if (r % 3 == 2) c.O |= 1u << k;
       pierres += r % 3 != 0;
     }
+    c.X |= dedans;
+    Contenu c2 = c;
+    c.X |= p.Mur;
+    c2.X |= p2.Mur;
     if (pierres > PIERRES_ESPACE_MAX || !Valide(p, c)) continue;
-    const Statut s = Resout(jeu, c);
-    if (!s.Type) continue;
-    for (int v = 0; v < variantes; v++) {
-      int nonX = 0;
-      for (int k = 0, r = v; k < static_cast<int>(autres.size()); k++, r /= 3) nonX += r % 3 != 1;
-      if (nonX > AUTRES_NON_X_MAX) continue;
-      std::vector<uint8_t> motif(w * h, 0);
-      for (int q = 0; q < w * h; q++)
-        if (mur & (1u << q)) motif[q] = 1;
-      for (int k = 0; k < n; k++) motif[points[k]] = (c.X >> k & 1) ? 1 : (c.O >> k & 1) ? 2 : 0;
-      for (int k = 0, r = v; k < static_cast<int>(autres.size()); k++, r /= 3)
-        motif[autres[k]] = static_cast<uint8_t>(r % 3);
-      Regle r = Nouvelle(GoalKind::Vivre, s.Type == 'G' ? RuleType::G : RuleType::GI, zone, w, h,
-                         motif);
-      r.Concernees = PremieresPierres(motif, w, h, mur);
-      if (r.Concernees.size() > 9) r.Concernees.resize(9);
-      for (int q : s.Atteindre) r.Atteindre.push_back(points[q]);
-      for (int q : s.Empecher) r.Empecher.push_back(points[q]);
-      (s.Type == 'G' ? g : gi).push_back(std::move(r));
+    std::vector<std::pair<Statut, int>> statuts;
+    const Statut s0 = Resout(jeu, c);
+    if (s0.Type) statuts.emplace_back(s0, 0);
+    if (s0.Type != 'G') {
+      Statut s2 = Resout(jeu2, c2);
+      // Filling the outside liberties is the other colour's move outside the
+      // window: the rule does not list it.
+      std::erase_if(s2.Atteindre, [&](int q) { return points2[q] < 0; });
+      std::erase_if(s2.Empecher, [&](int q) { return points2[q] < 0; });
+      if (s2.Type && s2.Type != s0.Type &&
+          (s2.Type == 'G' || (!s2.Atteindre.empty() && !s2.Empecher.empty())))
+        statuts.emplace_back(s2, LIBERTES_MUR);
     }
+    for (const auto& [s, libertes] : statuts)
+      for (int v = 0; v < variantes; v++) {
+        int nonX = 0;
+        for (int k = 0, r = v; k < static_cast<int>(autres.size()); k++, r /= 3) nonX += r % 3 != 1;
+        if (nonX > AUTRES_NON_X_MAX) continue;
+        std::vector<uint8_t> motif(w * h, 0);
+        for (int q = 0; q < w * h; q++)
+          if (mur & (1u << q)) motif[q] = 1;
+        for (int k = 0; k < n; k++) motif[points[k]] = (c.X >> k & 1) ? 1 : (c.O >> k & 1) ? 2 : 0;
+        for (int k = 0, r = v; k < static_cast<int>(autres.size()); k++, r /= 3)
+          motif[autres[k]] = static_cast<uint8_t>(r % 3);
+        Regle r = Nouvelle(GoalKind::Vivre, s.Type == 'G' ? RuleType::G : RuleType::GI, zone, w,
+                           h, motif);
+        r.Concernees = PremieresPierres(motif, w, h, mur);
+        if (r.Concernees.size() > 9) r.Concernees.resize(9);
+        for (int q : s.Atteindre) r.Atteindre.push_back(points[q]);
+        for (int q : s.Empecher) r.Empecher.push_back(points[q]);
+        // The wall's liberties outside, asked of the wall's string in the
+        // window that has the most cells on the open border.
+        if (libertes) r.AuMoins.emplace_back(PierreDuMur(motif, w, h, mur, bordOuvert), libertes);
+        (s.Type == 'G' ? g : gi).push_back(std::move(r));
+      }
   }
   regles.insert(regles.end(), g.begin(), g.end());
   regles.insert(regles.end(), gi.begin(), gi.end());

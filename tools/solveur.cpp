@@ -103,7 +103,7 @@ bool Jeu::Valeur(const Contenu& c, bool traitX, int ko, bool passe) {
   bool gagne = !traitX;
   for (uint32_t v = vides; v && gagne == !traitX; v &= v - 1) {
     const int q = std::countr_zero(v);
-    if (traitX && q == ko) continue;
+    if (traitX && (q == ko || ((1u << q) & P.PourO))) continue;
     Contenu t = c;
     int k = -1;
     bool mur = false;
@@ -124,7 +124,7 @@ std::vector<int> Jeu::CoupsAtteindre(const Contenu& c) {
     Contenu t = c;
     int k = -1;
     bool mur = false;
-    if (((1u << q) & P.Mur) || !Joue(P, t, true, q, k, mur)) continue;
+    if (((1u << q) & (P.Mur | P.PourO)) || !Joue(P, t, true, q, k, mur)) continue;
     if (Valeur(t, false, k, false)) coups.push_back(q);
   }
   return coups;
@@ -211,25 +211,46 @@ Plateau PlateauOeil(int zone, int w, int h, uint32_t oeil) {
   return p;
 }
 
-Plateau PlateauVie(int w, int h, uint32_t espace, std::vector<int>& points) {
-  Plateau g;
-  Grille(g, w, h);
+Plateau PlateauVie(int zone, int w, int h, uint32_t espace, std::vector<int>& points,
+                   int libertes) {
+  Plateau g = PlateauOeil(zone, w, h, 0);
+  // The wall: the cells next to the space. Its parts that reach the window's
+  // open border are one string (the wall, safe but for its liberties); a part
+  // shut in by the space and the board's edges (the corner point beside a
+  // space) is a string of its own that can be captured.
+  uint32_t mur = 0;
+  for (int q = 0; q < w * h; q++)
+    if (espace & (1u << q)) mur |= g.Voisins[q];
+  mur &= ~espace;
+  uint32_t dedans = 0;
+  for (uint32_t reste = mur; reste;) {
+    const uint32_t ch = Chaine(g, mur, std::countr_zero(reste));
+    reste &= ~ch;
+    if (!(ch & g.Dehors)) dedans |= ch;
+  }
   points.clear();
   for (int q = 0; q < w * h; q++)
     if (espace & (1u << q)) points.push_back(q);
+  for (int q = 0; q < w * h; q++)
+    if (dedans & (1u << q)) points.push_back(q);
+  const int n = static_cast<int>(points.size());
+  const uint32_t exterieur = mur & ~dedans;
   Plateau p;
-  p.N = static_cast<int>(points.size()) + 1;
-  const int mur = p.N - 1;
-  p.Mur = 1u << mur;
-  for (int a = 0; a < mur; a++)
-    for (int b = 0; b < mur; b++)
+  p.N = n + libertes + 1;
+  const int pmur = p.N - 1;
+  p.Mur = 1u << pmur;
+  for (int a = 0; a < n; a++)
+    for (int b = 0; b < n; b++)
       if (g.Voisins[points[a]] & (1u << points[b])) p.Voisins[a] |= 1u << b;
-  for (int a = 0; a < mur; a++)
-    if (g.Voisins[points[a]] & ~espace) {
+  // An outside liberty has room around it: a stone of O there is never taken.
+  for (int a = n; a < pmur; a++) p.PourO |= 1u << a;
+  p.Dehors = p.PourO;
+  for (int a = 0; a < pmur; a++)
+    if (a >= n || (g.Voisins[points[a]] & exterieur)) {
       p.Voisins[a] |= p.Mur;
-      p.Voisins[mur] |= 1u << a;
+      p.Voisins[pmur] |= 1u << a;
     }
-  points.push_back(-1);
+  points.resize(p.N, -1);
   return p;
 }
 
@@ -247,14 +268,14 @@ Statut StatutOeil(int zone, const std::string& diagramme, const std::vector<int>
   return Resout(jeu, c);
 }
 
-Statut StatutVie(int zone, const std::string& diagramme, uint32_t espace) {
-  (void)zone;  // the wall has no liberty outside, whatever the zone
+Statut StatutVie(int zone, const std::string& diagramme, uint32_t espace, int libertes) {
   const Diagramme d = Lit(diagramme);
   std::vector<int> points;
-  const Plateau p = PlateauVie(d.W, d.H, espace, points);
+  const Plateau p = PlateauVie(zone, d.W, d.H, espace, points, libertes);
   Contenu c;
   c.X = p.Mur;
-  for (size_t a = 0; a + 1 < points.size(); a++) {
+  for (size_t a = 0; a < points.size(); a++) {
+    if (points[a] < 0) continue;
     if (d.Cellules[points[a]] == 'X') c.X |= 1u << a;
     if (d.Cellules[points[a]] == 'O') c.O |= 1u << a;
   }

@@ -31,6 +31,8 @@ struct Plateau {
   uint32_t Dehors = 0;
   // Life: the wall's point; capturing it ends the game, lost for X.
   uint32_t Mur = 0;
+  // Life: the wall's liberties outside, where only O plays (filling them).
+  uint32_t PourO = 0;
   // Eye: the eye space; X wins when, at the end, part of it is an empty space
   // surrounded by one string of X.
   uint32_t Oeil = 0;
@@ -83,17 +85,21 @@ Statut Resout(Jeu& jeu, const Contenu& c);
 // (zone Bord) or row 0 and column 0 (zone Coin), every other side is open.
 Plateau PlateauOeil(int zone, int w, int h, uint32_t oeil);
 
-// The life game: the eye space `espace` (cells of a w x h window), its wall
-// being the window's cells next to it, all one safe-looking string with no
-// liberty outside. points receives the window cell of each solver point (the
-// wall's point last, with -1).
-Plateau PlateauVie(int w, int h, uint32_t espace, std::vector<int>& points);
+// The life game: the eye space `espace` (cells of a w x h window, zone Bord or
+// Coin), its wall being the window's cells next to it: the parts that reach
+// the window's open border are one string with `libertes` liberties outside
+// (points next to the wall only), the parts shut in are strings of their own.
+// points receives the window cell of each solver point: the space's cells
+// first, then the shut-in wall cells, then -1 for the outside liberties and
+// the wall, which is last.
+Plateau PlateauVie(int zone, int w, int h, uint32_t espace, std::vector<int>& points,
+                   int libertes = 0);
 
 // Status of a diagram (rows of '.', 'X', 'O', space-separated or not) read as an
 // eye window around `oeil` cells, or as a life window around the space of its
 // empty and stone cells enclosed by its wall. Cells in the answers are window
 // cells. For the tests and for checking rules.
 Statut StatutOeil(int zone, const std::string& diagramme, const std::vector<int>& oeil);
-Statut StatutVie(int zone, const std::string& diagramme, uint32_t espace);
+Statut StatutVie(int zone, const std::string& diagramme, uint32_t espace, int libertes = 0);
 
 }  // namespace generateur

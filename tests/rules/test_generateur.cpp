@@ -32,7 +32,8 @@ std::string Noms(const std::vector<int>& cellules, int w) {
 }
 
 // The classic shapes, found by the solver alone. Life: the space is the
-// diagram's non-X cells, inside a wall with no liberty outside. Type 'G'
+// diagram's non-X cells, inside a wall with no liberty outside (or the ones
+// given). Type 'G'
 // alive, 'I' alive only moving first (its living moves, its killing points),
 // '-' dead.
 struct Forme {
@@ -42,6 +43,7 @@ struct Forme {
   char Type;
   const char* Atteindre;
   const char* Empecher;
+  int Libertes = 0;  // the wall's liberties outside
 };
 
 const Forme FORMES_VIE[] = {
@@ -51,20 +53,22 @@ const Forme FORMES_VIE[] = {
     {"bent four", Zone::Bord, "X...X X.XXX XXXXX", 'G', "", ""},
     {"square four", Zone::Bord, "X..X X..X XXXX", '-', "", ""},
     {"pyramid four", Zone::Bord, "X...X XX.XX XXXXX", 'I', "c1", "c1"},
-    {"bulky five", Zone::Bord, "X...X X..XX XXXXX", 'I', "b1 c1 c2", "c1"},
+    {"bulky five", Zone::Bord, "X...X X..XX XXXXX", 'I', "c1 c2", "c1 c2"},
     {"two eyes made", Zone::Bord, "X.X.X XXXXX", 'G', "", ""},
     {"straight three, vital point taken", Zone::Bord, "X.O.X XXXXX", '-', "", ""},
     {"straight three in the corner", Zone::Coin, "...X XXXX", 'I', "b1", "b1"},
     {"bent three in the corner", Zone::Coin, "..X .XX XXX", 'I', "a1", "a1"},
     {"straight four in the corner", Zone::Coin, "....X XXXXX", 'G', "", ""},
-    {"bent four in the corner", Zone::Coin, "...X .XXX XXXX", 'I', "a1 b1", "b1"},
+    {"bent four in the corner, no liberty outside", Zone::Coin, "...X .XXX XXXX", 'I', "a1 b1", "b1"},
     {"square four in the corner", Zone::Coin, "..X ..X XXX", '-', "", ""},
-    {"bulky five in the corner", Zone::Coin, "...X ..XX XXXX", 'I', "b1", "b1"},
+    {"bulky five in the corner", Zone::Coin, "...X ..XX XXXX", 'I', "b1", "b1 b2"},
     {"crossed five", Zone::Coin, "X.XX ...X X.XX XXXX", 'I', "b2", "b2"},
-    {"rabbity six", Zone::Coin, "X.XX ...X X..X XXXX", 'I', "b2 c2 b3", "b2"},
+    {"rabbity six", Zone::Coin, "X.XX ...X X..X XXXX", 'I', "b2", "b2 c2 b3"},
     {"rectangular six in the corner, no liberty outside", Zone::Coin, "...X ...X XXXX", 'I',
      "b1 b2", "b1 a2 b2"},
     {"straight five in the corner", Zone::Coin, ".....X XXXXXX", 'G', "", ""},
+    {"rectangular six in the corner, two liberties outside", Zone::Coin, "...X ...X XXXX", 'G', "",
+     "", 2},
 };
 
 TEST(Solveur, ClassicLifeShapes) {
@@ -75,7 +79,7 @@ TEST(Solveur, ClassicLifeShapes) {
     std::string lignes = d;
     for (char& c : lignes)
       if (c == ' ') c = '\n';
-    const Statut s = generateur::StatutVie(f.Zone, lignes, Cellules(d, ".O"));
+    const Statut s = generateur::StatutVie(f.Zone, lignes, Cellules(d, ".O"), f.Libertes);
     EXPECT_EQ(s.Type ? s.Type : '-', f.Type);
     EXPECT_EQ(Noms(s.Atteindre, w), f.Atteindre);
     EXPECT_EQ(Noms(s.Empecher, w), f.Empecher);
