@@ -4,6 +4,7 @@
 #include <bit>
 #include <set>
 #include <stdexcept>
+#include <tuple>
 
 #include "rules/codes.h"
 #include "solveur.h"
@@ -346,9 +347,14 @@ std::vector<Regle> ReglesGenerees(const std::string& nom) {
 }
 
 std::string SourceGeneree(const std::string& nom, const std::string& manuelles) {
+  return SourceGeneree(nom, ReglesGenerees(nom), manuelles);
+}
+
+std::string SourceGeneree(const std::string& nom, const std::vector<Regle>& regles,
+                          const std::string& manuelles) {
   compilateur::FichierRegles f;
   f.Cles = 4;
-  f.Regles = ReglesGenerees(nom);
+  f.Regles = regles;
   std::string s =
       "# " + nom +
       ": made by ilvane-generateur from its local solver; do not edit by hand.\n"

@@ -23,6 +23,9 @@ std::vector<compilateur::Regle> ReglesGenerees(const std::string& nom);
 // The whole source text of one file: its header, the generated rules, then the
 // hand-written rules `manuelles` (a rule source without its 'cles' line).
 std::string SourceGeneree(const std::string& nom, const std::string& manuelles);
+// The same from rules already generated.
+std::string SourceGeneree(const std::string& nom, const std::vector<compilateur::Regle>& regles,
+                          const std::string& manuelles);
 
 // An eye window: its zone, size and eye-space cells.
 struct FenetreOeil {

@@ -1,5 +1,6 @@
 #include "solveur.h"
 
+#include <algorithm>
 #include <bit>
 #include <stdexcept>
 
@@ -74,6 +75,39 @@ bool Valide(const Plateau& p, const Contenu& c) {
   return true;
 }
 
+int Memoire::Cherche(uint64_t cle) const {
+  if (Cles.empty()) return -1;
+  const size_t masque = Cles.size() - 1;
+  for (size_t i = (cle * 0x9E3779B97F4A7C15ull) >> 20 & masque;; i = (i + 1) & masque) {
+    if (Cles[i] == 0) return -1;
+    if (Cles[i] == cle + 1) return Valeurs[i];
+  }
+}
+
+void Memoire::Vide() {
+  Cles.clear();
+  Valeurs.clear();
+  Nombre = 0;
+}
+
+void Memoire::Range(uint64_t cle, bool valeur) {
+  if (2 * (Nombre + 1) > Cles.size()) {
+    std::vector<uint64_t> cles = std::move(Cles);
+    std::vector<uint8_t> valeurs = std::move(Valeurs);
+    Cles.assign(cles.empty() ? 1024 : 2 * cles.size(), 0);
+    Valeurs.assign(Cles.size(), 0);
+    Nombre = 0;
+    for (size_t i = 0; i < cles.size(); i++)
+      if (cles[i]) Range(cles[i] - 1, valeurs[i] != 0);
+  }
+  const size_t masque = Cles.size() - 1;
+  size_t i = (cle * 0x9E3779B97F4A7C15ull) >> 20 & masque;
+  while (Cles[i] != 0 && Cles[i] != cle + 1) i = (i + 1) & masque;
+  if (Cles[i] == 0) Nombre++;
+  Cles[i] = cle + 1;
+  Valeurs[i] = valeur;
+}
+
 bool Jeu::Fin(const Contenu& c) const {
   if (P.Mur) return true;  // the wall still stands
   const uint32_t vides = Tous(P) & ~(c.X | c.O);
@@ -96,9 +130,10 @@ bool Jeu::Fin(const Contenu& c) const {
 bool Jeu::Valeur(const Contenu& c, bool traitX, int ko, bool passe) {
   const uint64_t cle = c.X | static_cast<uint64_t>(c.O) << 20 | static_cast<uint64_t>(traitX) << 40 |
                        static_cast<uint64_t>(passe) << 41 | static_cast<uint64_t>(ko + 1) << 42;
-  if (const auto it = Memo.find(cle); it != Memo.end()) return it->second;
+  if (const int v = Memo.Cherche(cle); v >= 0) return v != 0;
   // Back on the line being read: a cycle, which X does not count on.
-  if (!Chemin.insert(cle).second) return false;
+  if (Chemin.Cherche(cle) == 1) return false;
+  Chemin.Range(cle, true);
   const uint32_t vides = Tous(P) & ~(c.X | c.O) & ~P.Mur;
   bool gagne = !traitX;
   for (uint32_t v = vides; v && gagne == !traitX; v &= v - 1) {
@@ -113,8 +148,8 @@ bool Jeu::Valeur(const Contenu& c, bool traitX, int ko, bool passe) {
     if (!traitX && !x) gagne = false;
   }
   if (gagne == !traitX) gagne = passe ? Fin(c) : Valeur(c, !traitX, -1, true);
-  Chemin.erase(cle);
-  Memo.emplace(cle, gagne);
+  Chemin.Range(cle, false);
+  Memo.Range(cle, gagne);
   return gagne;
 }
 

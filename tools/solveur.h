@@ -16,8 +16,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace generateur {
@@ -54,6 +52,21 @@ bool Joue(const Plateau& p, Contenu& c, bool pourX, int q, int& ko, bool& murPri
 // Every string has a liberty (a position that can stand on a board).
 bool Valide(const Plateau& p, const Contenu& c);
 
+// Values already known, by position key: open addressing, so that the solver
+// stays quick in debug and sanitizer builds too.
+class Memoire {
+ public:
+  // The stored value of the key, or -1.
+  int Cherche(uint64_t cle) const;
+  void Range(uint64_t cle, bool valeur);
+  void Vide();
+
+ private:
+  std::vector<uint64_t> Cles;  // key + 1; 0 for an empty slot
+  std::vector<uint8_t> Valeurs;
+  size_t Nombre = 0;
+};
+
 class Jeu {
  public:
   explicit Jeu(const Plateau& p) : P(p) {}
@@ -68,8 +81,9 @@ class Jeu {
   bool Valeur(const Contenu& c, bool traitX, int ko, bool passe);
   bool Fin(const Contenu& c) const;
   const Plateau& P;
-  std::unordered_map<uint64_t, bool> Memo;
-  std::unordered_set<uint64_t> Chemin;
+  Memoire Memo;
+  // The positions of the line being read.
+  Memoire Chemin;
 };
 
 // What a window is worth to X: 'G' (holds even with O moving first), 'I' (open:
