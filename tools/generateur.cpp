@@ -66,15 +66,14 @@ std::vector<uint8_t> Transpose(const std::vector<uint8_t>& m, int w, int h) {
 
 // Corner windows are read in both orientations: of a pattern and its
 // transposed image, when both are made, only one is kept, so that a board
-// window is not matched twice: the wider one (fewer window sizes make the
-// incremental matching cheaper), or the smaller content for a square.
+// window is not matched twice: the smaller (size, then content).
 void GardeUneImage(std::vector<Regle>& regles) {
   std::set<std::tuple<int, int, std::vector<uint8_t>>> faits;
   for (const Regle& r : regles) faits.emplace(r.W, r.H, r.Motif);
   std::vector<Regle> gardees;
   for (Regle& r : regles) {
     const auto image = std::make_tuple(r.H, r.W, Transpose(r.Motif, r.W, r.H));
-    const bool preferee = r.W != r.H ? r.H > r.W : image < std::make_tuple(r.W, r.H, r.Motif);
+    const bool preferee = image < std::make_tuple(r.W, r.H, r.Motif);
     if (faits.count(image) && preferee) continue;
     gardees.push_back(std::move(r));
   }
