@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -160,11 +161,27 @@ void BM_StartStopMatchingOeil(benchmark::State& etat) {
   }
 }
 
+// The program's start-up loader, with every shipped rule file (read from the
+// build's rule folder as from the working directory), per iteration.
+void BM_ChargeBaseRegles(benchmark::State& etat) {
+  ChargeRegles();
+  const std::filesystem::path ici = std::filesystem::current_path();
+  std::filesystem::current_path(ILVANE_DOSSIER_REGLES);
+  std::FILE* nulle = std::fopen("/dev/null", "w");
+  FixeSortieErreurs(nulle);
+  for (auto _ : etat) ChargeBaseRegles();
+  FixeSortieErreurs(nullptr);
+  std::fclose(nulle);
+  std::filesystem::current_path(ici);
+  etat.counters["bases"] = NombreBases();
+}
+
 BENCHMARK(BM_MatchBoardOeil);
 BENCHMARK(BM_MatchBoardVivre);
 BENCHMARK(BM_MatchBoardValeurCoup);
 BENCHMARK(BM_PlayUndoWithPatterns);
 BENCHMARK(BM_PlayUndoSansButs);
 BENCHMARK(BM_StartStopMatchingOeil);
+BENCHMARK(BM_ChargeBaseRegles)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -788,7 +788,7 @@ TEST_F(ReglesLivreesTest, StraightThreeOnTheEdgeHasItsVitalPoint) {
   const MatchedRule& m = *MatchedRulesVivre.GiRules[0];
   EXPECT_EQ(Points(m.CoupsAtteindre), std::vector<int32_t>{Pt(5, 9)});
   EXPECT_EQ(Points(m.CoupsEmpecher), std::vector<int32_t>{Pt(5, 9)});
-  EXPECT_EQ(m.IntersectionsConcernees[0], Pt(3, 8));
+  EXPECT_EQ(m.IntersectionsConcernees[0], Pt(3, 9));
 }
 
 TEST_F(ReglesLivreesTest, EmptyBoardOpeningValues) {
