@@ -66,6 +66,31 @@ inline void PoseDiagramme(const std::string& diagramme) {
   InitialiseDamierIncremental(DamierDe(diagramme));
 }
 
+// Sets up the rows of a problem's diagram in orientation k, colours swapped if
+// asked: the characters of amis are stones of colour 1, those of ennemis of
+// colour 2. Returns each character of the diagram with its point on the board.
+inline std::vector<std::pair<char, int32_t>> PoseOrientee(const std::vector<std::string>& lignes,
+                                                          int k, bool echange,
+                                                          const std::string& amis,
+                                                          const std::string& ennemis) {
+  const int n = static_cast<int>(lignes.size());
+  std::string pierres(n * n, '.');
+  std::vector<std::pair<char, Coord>> marques;
+  for (int y = 1; y <= n; y++)
+    for (int x = 1; x <= n; x++) {
+      const char ch = lignes[y - 1][x - 1];
+      const Coord o = Oriente({x, y}, k, n);
+      const bool ami = amis.find(ch) != std::string::npos;
+      if (ami || ennemis.find(ch) != std::string::npos)
+        pierres[(o.y - 1) * n + o.x - 1] = ami != echange ? 'X' : 'O';
+      marques.push_back({ch, o});
+    }
+  PoseDiagramme(pierres);
+  std::vector<std::pair<char, int32_t>> points;
+  for (auto [ch, o] : marques) points.push_back({ch, Pt(o.x, o.y)});
+  return points;
+}
+
 // Everything a search might disturb on the incremental board.
 struct Instantane {
   Damier damier;

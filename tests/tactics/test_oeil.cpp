@@ -45,21 +45,9 @@ struct Plan {
 };
 
 Plan Pose(const CasOeil& c, int k, bool echange) {
-  const int n = static_cast<int>(c.diagramme.size());
-  std::string pierres(n * n, '.');
-  std::vector<std::pair<char, Coord>> marques;
-  for (int y = 1; y <= n; y++)
-    for (int x = 1; x <= n; x++) {
-      const char ch = c.diagramme[y - 1][x - 1];
-      const Coord o = Oriente({x, y}, k, n);
-      const bool ami = ch == 'X' || ch == 'x', ennemi = ch == 'O' || ch == 'o';
-      if (ami || ennemi) pierres[(o.y - 1) * n + o.x - 1] = ami != echange ? 'X' : 'O';
-      marques.push_back({ch, o});
-    }
-  PoseDiagramme(pierres);
+  const auto marques = PoseOrientee(c.diagramme, k, echange, "Xx", "Oo");
   Plan plan;
-  for (auto [ch, o] : marques) {
-    const int32_t p = Pt(o.x, o.y);
+  for (auto [ch, p] : marques) {
     if (ch == '*' || ch == '#' || ch == 'x' || ch == 'o') plan.point = p;
     if (ch == 'm' || ch == '#') plan.attendus.insert(p);
     if (ch == 'k') plan.avant = p;

@@ -47,17 +47,7 @@ struct Plan {
 };
 
 Plan Pose(const ProblemeVie& c, int k, bool echange) {
-  const int n = static_cast<int>(c.diagramme.size());
-  std::string pierres(n * n, '.');
-  std::vector<std::pair<char, Coord>> marques;
-  for (int y = 1; y <= n; y++)
-    for (int x = 1; x <= n; x++) {
-      const char ch = c.diagramme[y - 1][x - 1];
-      const Coord o = Oriente({x, y}, k, n);
-      if (ch == 'X' || ch == 'O') pierres[(o.y - 1) * n + o.x - 1] = (ch == 'X') != echange ? 'X' : 'O';
-      marques.push_back({ch, o});
-    }
-  PoseDiagramme(pierres);
+  const auto marques = PoseOrientee(c.diagramme, k, echange, "X", "O");
   Plan plan;
   Vide(plan.groupe);
   const int couleur = echange ? 2 : 1;
@@ -65,8 +55,7 @@ Plan Pose(const ProblemeVie& c, int k, bool echange) {
     if (StringIntersection[p] && StringIntersection[p]->Color == couleur &&
         StringIntersection[p]->Ancre == p)
       Ajoute(plan.groupe, p);
-  for (auto [ch, o] : marques) {
-    const int32_t p = Pt(o.x, o.y);
+  for (auto [ch, p] : marques) {
     if (ch == '#' || ch == '*') plan.vivre.insert(p);
     if (ch == 'k' || ch == '*') plan.tuer.insert(p);
   }
