@@ -478,7 +478,7 @@ int Chercheur(GroupeVie& groupe, ListeIntersections& coups, bool vivre) {
   Vide(coups);
   EtatVie& r = RechercheVie;
   r.CompteurNoeuds = 0;
-  r.LimiteNoeuds = LIMITE_NOEUDS_VIE;
+  r.LimiteNoeuds = Reglages.EvaluationEnCours ? LIMITE_NOEUDS_VIE_ESSAI : LIMITE_NOEUDS_VIE;
   r.LimiteAtteinte = 0;
   r.Recherches++;
   const int owner = CouleurGroupe(groupe);

@@ -30,6 +30,10 @@ inline constexpr int MAX_MEMBRES_VIE = 100;
 // Eyes kept by DeuxYeux for its comparison.
 inline constexpr int MAX_YEUX_VIE = 100;
 inline constexpr int LIMITE_NOEUDS_VIE = 200;
+// During the trial moves the life stage runs once per candidate: a smaller
+// budget keeps a move's time in bounds, and an answer cut off by it is only
+// weaker (no record, or "can be killed"), never wrong.
+inline constexpr int LIMITE_NOEUDS_VIE_ESSAI = 50;
 inline constexpr int PROFONDEUR_VIE_MAX = 19;
 
 // A group: one stone of each member string. Moves of the owner played in the
