@@ -771,26 +771,16 @@ class RechercheVieGtp : public RechercheTactique {
   bool silence_;
 };
 
-// "1 <move>" when the opponent, moving first, kills the group, else "0" (an
-// answer the node limit left open is "0").
-bool LifeAttack(const Arguments& args, std::string& texte) {
+// One life-and-death driver on the group of the stone named: "1 <move>" when
+// it succeeds ("1 PASS" when it needs no move), else "0" (an answer the node
+// limit left open is "0").
+template <int (*Driver)(GroupeVie&, ListeIntersections&)>
+bool LifeDriver(const Arguments& args, std::string& texte) {
   int32_t p;
   if (!LitPierre(args, p, texte)) return false;
   RechercheVieGtp recherche(p);
   ListeIntersections coups;
-  const bool trouve = ChercheCoupsTuer(recherche.Groupe, coups) == RESULTAT_ATTEINT;
-  texte = EcritResultat(trouve, coups.Nombre > 0 ? coups[0] : COUP_PASSE);
-  return true;
-}
-
-// "1 <move>" when the owner, moving first, makes the group live ("1 PASS"
-// when it lives already), else "0".
-bool LifeDefend(const Arguments& args, std::string& texte) {
-  int32_t p;
-  if (!LitPierre(args, p, texte)) return false;
-  RechercheVieGtp recherche(p);
-  ListeIntersections coups;
-  const bool trouve = ChercheCoupsVivre(recherche.Groupe, coups) == RESULTAT_ATTEINT;
+  const bool trouve = Driver(recherche.Groupe, coups) == RESULTAT_ATTEINT;
   texte = EcritResultat(trouve, coups.Nombre > 0 ? coups[0] : COUP_PASSE);
   return true;
 }
@@ -852,8 +842,8 @@ constexpr EntreeCommande Commandes[] = {
     {"defend", Defend},
     {"ladder_attack", LadderAttack},
     {"unconditional_status", UnconditionalStatus},
-    {"life_attack", LifeAttack},
-    {"life_defend", LifeDefend},
+    {"life_attack", LifeDriver<ChercheCoupsTuer>},
+    {"life_defend", LifeDriver<ChercheCoupsVivre>},
     {"group_status", GroupStatus},
 };
 
